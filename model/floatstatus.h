@@ -1,0 +1,25 @@
+#pragma once
+
+namespace quelbor {
+
+// The floating-point status flags the calculation tests: invalid operation, division by zero
+// and overflow.
+void clearFloatStatus();
+// Throws CalculationError(FloatingPoint) when one of the tested flags is set.
+void testFloatStatus();
+
+// Keeps the calculation's flags as they are across toolkit work (painting, layout) that may
+// raise flags of its own.
+class FloatStatusGuard
+{
+public:
+    FloatStatusGuard();
+    ~FloatStatusGuard();
+    FloatStatusGuard(const FloatStatusGuard &) = delete;
+    FloatStatusGuard &operator=(const FloatStatusGuard &) = delete;
+
+private:
+    int m_saved = 0;
+};
+
+} // namespace quelbor
