@@ -7,10 +7,10 @@ namespace quelbor::checked {
 double add(double a, double b);
 double sub(double a, double b);
 double mul(double a, double b);
-double div(double a, double b);  // zero divisor (0/0 too): DivisionByZero
-double pow(double a, double b);  // negative base, fractional exponent: InvalidArgument
-double ln(double v);             // v <= 0: InvalidArgument
-float toSingle(double v);        // beyond the float range after rounding: Overflow
+double div(double a, double b); // zero divisor (0/0 too): DivisionByZero
+double pow(double a, double b); // negative base, fractional exponent: InvalidArgument
+double ln(double v);            // v <= 0: InvalidArgument
+float toSingle(double v);       // beyond the float range after rounding: Overflow
 
 // Rounds to single precision without throwing: a value beyond the float range becomes
 // infinite and raises the floating-point overflow flag for the next status test.

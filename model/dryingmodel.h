@@ -10,10 +10,10 @@ namespace quelbor {
 struct DryingModel
 {
     // inputs, in the order they are read
-    double rhoSE = 0;    // density of the dried body
-    double Xanf = 0;     // initial water loading
-    float Xmess = 0;     // water loading at which the diffusivity was measured
-    double ksiSE = 0;    // linear drying shrinkage up to the shrinkage end
+    double rhoSE = 0;     // density of the dried body
+    double Xanf = 0;      // initial water loading
+    float Xmess = 0;      // water loading at which the diffusivity was measured
+    double ksiSE = 0;     // linear drying shrinkage up to the shrinkage end
     double kappaMess = 0; // measured diffusivity
     double thetaMess = 0; // temperature of that measurement
     float KappaSteig = 0; // slope of log10(kappa) per unit of psi below the shrinkage end
