@@ -1,0 +1,22 @@
+#include "calcreport.h"
+#include "commandline.h"
+
+#include <iostream>
+
+int main(int argc, char *argv[])
+{
+    std::string error;
+    const auto request =
+        quelbor::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!request) {
+        std::cerr << "quelbor-calc: " << error << "\n\n" << quelbor::usageText;
+        return 2;
+    }
+    if (request->help) {
+        std::cout << quelbor::usageText;
+        return 0;
+    }
+    const quelbor::CalcOutcome outcome = quelbor::runCalculation(*request);
+    std::cout << outcome.json;
+    return outcome.exitStatus;
+}
