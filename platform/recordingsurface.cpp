@@ -24,8 +24,9 @@ void RecordingSurface::fillBox(float x1, float y1, float x2, float y2, Rgb colou
 std::vector<SurfaceOperation> RecordingSurface::lines() const
 {
     std::vector<SurfaceOperation> result;
-    std::copy_if(m_operations.begin(), m_operations.end(), std::back_inserter(result),
-                 [](const SurfaceOperation &op) { return op.kind == SurfaceOperation::Kind::Line; });
+    std::copy_if(
+        m_operations.begin(), m_operations.end(), std::back_inserter(result),
+        [](const SurfaceOperation &op) { return op.kind == SurfaceOperation::Kind::Line; });
     return result;
 }
 

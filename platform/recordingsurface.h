@@ -27,7 +27,9 @@ struct SurfaceOperation
 class RecordingSurface : public DrawingSurface
 {
 public:
-    explicit RecordingSurface(LogicalExtent extent) : m_extent(extent) {}
+    explicit RecordingSurface(LogicalExtent extent)
+        : m_extent(extent)
+    {}
 
     LogicalExtent extent() const override { return m_extent; }
     int drawWidth() const override { return m_width; }
