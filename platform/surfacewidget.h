@@ -1,0 +1,48 @@
+#pragma once
+
+#include "drawingsurface.h"
+#include "surfacemapping.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace quelbor {
+
+// A drawing surface on the window: a one-pixel frame around an inner area in the window's
+// background colour, on which lines and boxes are drawn in logical coordinates. What is drawn
+// goes into an image that the widget owns, so it stays across every repaint until it is
+// painted over; painting only copies that image out. The image has the resolution of the
+// screen (device pixel ratio), so the drawing stays sharp on high-DPI screens. Draw widths
+// count window pixels (15 twips each).
+class SurfaceWidget : public QWidget, public DrawingSurface
+{
+    Q_OBJECT
+
+public:
+    explicit SurfaceWidget(LogicalExtent extent, QWidget *parent = nullptr);
+
+    LogicalExtent extent() const override { return m_extent; }
+    int drawWidth() const override { return m_drawWidth; }
+    void setDrawWidth(int pixels) override;
+    void drawLine(float x1, float y1, float x2, float y2, Rgb colour) override;
+    void fillBox(float x1, float y1, float x2, float y2, Rgb colour) override;
+
+    // The inner area, inside the frame, in widget pixels.
+    QRect innerRect() const;
+    SurfaceMapping mapping() const;
+    // What has been drawn, at device resolution.
+    const QImage &contents() const { return m_image; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QImage &canvas();
+
+    LogicalExtent m_extent;
+    int m_drawWidth = 1;
+    QImage m_image;
+};
+
+} // namespace quelbor
