@@ -129,7 +129,7 @@ void ResourceImagesTest::textStaysOffTheEdges()
     QCOMPARE(inkCount(image, QRect(0, h - 1, w, 1)), 0);
     QCOMPARE(inkCount(image, QRect(0, 0, 1, h)), 0);
     QCOMPARE(inkCount(image, QRect(w - 1, 0, 1, h)), 0);
-    // A line of text, not a few specks: at least a tenth of the inner area is ink.
+    // A line of text, not a few stray dots: at least a tenth of the inner area is ink.
     QVERIFY(inkCount(image, QRect(1, 1, w - 2, h - 2)) * 10 >= (w - 2) * (h - 2));
 }
 
