@@ -49,7 +49,7 @@ void JsonWriter::beginItem(std::string_view key)
 {
     if (m_depth > 0) {
         m_text += m_first ? "\n" : ",\n";
-        m_text.append(static_cast<std::size_t>(2 * m_depth), ' ');
+        m_text.append(2 * static_cast<std::size_t>(m_depth), ' ');
     }
     if (!key.empty())
         m_text += quoted(key) + ": ";
@@ -61,7 +61,7 @@ void JsonWriter::close(char bracket)
     --m_depth;
     if (!m_first) {
         m_text += '\n';
-        m_text.append(static_cast<std::size_t>(2 * m_depth), ' ');
+        m_text.append(2 * static_cast<std::size_t>(m_depth), ' ');
     }
     m_text += bracket;
     m_first = false;

@@ -27,9 +27,9 @@ TEST(CalcReport, DefaultsPrintTheWorkedExample)
     const CalcOutcome outcome = runCalculation({});
     EXPECT_EQ(outcome.exitStatus, 0);
     const std::string &json = outcome.json;
-    for (const char *shown : {"\"txt_psianf\": \"0,382\"", "\"txt_XSE\": \"0,136\"",
-                              "\"txt_psiSE\": \"0,251\"", "\"txt_psi25\": \"0,382\"",
-                              "\"txt_kappa2525\": \"74,2\"", "\"txt_kappaGrenz\": \"32,0\""})
+    for (const char *shown :
+         {R"("txt_psianf": "0,382")", R"("txt_XSE": "0,136")", R"("txt_psiSE": "0,251")",
+          R"("txt_psi25": "0,382")", R"("txt_kappa2525": "74,2")", R"("txt_kappaGrenz": "32,0")"})
         EXPECT_TRUE(contains(json, shown)) << shown;
     const std::string model = json.substr(json.find("\"model\""));
     EXPECT_EQ(numberAfter(model, "rhoMess"), 1695.008544921875);
