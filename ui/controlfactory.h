@@ -1,0 +1,14 @@
+#pragma once
+
+#include "controlspec.h"
+
+class QWidget;
+
+namespace quelbor {
+
+// Creates one control of the main window as its table row describes it: object name, kind,
+// text, twips geometry, font, colours and alignment. The control starts hidden when the row
+// says so; the window decides when to show itself.
+QWidget *createControl(const ControlSpec &spec, QWidget &window);
+
+} // namespace quelbor
