@@ -160,10 +160,19 @@ void QuelborWindow::createControls()
         widget->raise();
 }
 
+// The Tab key stops on the text boxes and buttons, not on the charts and images; those keep
+// their place in the order but are passed over.
 void QuelborWindow::setTabOrder()
 {
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        QWidget::setTabOrder(&control<QWidget>(tabOrder[i - 1]), &control<QWidget>(tabOrder[i]));
+    QWidget *previous = nullptr;
+    for (const char *name : tabOrder) {
+        QWidget &next = control<QWidget>(name);
+        if ((next.focusPolicy() & Qt::TabFocus) == 0)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, &next);
+        previous = &next;
+    }
 }
 
 void QuelborWindow::onRechne()
