@@ -2,6 +2,7 @@
 
 #include "calculationerror.h"
 #include "characteristics.h"
+#include "chartreport.h"
 #include "displayedresults.h"
 #include "jsonwriter.h"
 #include "moisturecurves.h"
@@ -95,12 +96,16 @@ CalcOutcome runCalculation(const CalcRequest &request)
 {
     DryingModel model;
     LoadingScale scale;
+    ChartReport charts;
     bool resultsWritten = false;
     std::optional<CalculationError> failure;
     try {
         computeCharacteristics(model, request.texts);
         resultsWritten = true;
-        sweepLoadings(model, scale, [](int, double) {});
+        if (request.charts)
+            charts.draw(model, scale);
+        else
+            sweepLoadings(model, scale, [](int, double) {});
     } catch (const CalculationError &error) {
         failure = error;
     }
@@ -112,6 +117,8 @@ CalcOutcome runCalculation(const CalcRequest &request)
     if (resultsWritten)
         writeResults(json, model);
     writeLoadingScale(json, scale);
+    if (request.charts)
+        charts.write(json);
     if (failure)
         writeError(json, *failure);
     json.endObject();

@@ -125,4 +125,10 @@ void JsonWriter::number(double value)
     m_text += jsonNumber(value);
 }
 
+void JsonWriter::rawField(std::string_view key, std::string_view json)
+{
+    beginItem(key);
+    m_text += json;
+}
+
 } // namespace quelbor

@@ -19,6 +19,9 @@ public:
     void boolField(std::string_view key, bool flag);
     void intField(std::string_view key, int number);
     void number(double value); // an array element
+    // A value already written as JSON, kept on one line (a compact array element when key is
+    // empty).
+    void rawField(std::string_view key, std::string_view json);
 
     const std::string &text() const { return m_text; }
 

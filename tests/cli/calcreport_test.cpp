@@ -63,3 +63,49 @@ TEST(CalcReport, TextsWithQuotesStayValidJson)
 }
 
 } // namespace
+
+namespace {
+
+std::size_t count(const std::string &json, const std::string &text)
+{
+    std::size_t n = 0;
+    for (std::size_t at = json.find(text); at != std::string::npos; at = json.find(text, at + 1))
+        ++n;
+    return n;
+}
+
+TEST(ChartReport, DefaultsReportLabelsAndEveryLine)
+{
+    CalcRequest request;
+    request.charts = true;
+    const std::string json = runCalculation(request).json;
+    const std::string labels = json.substr(json.find("\"labels\""));
+    EXPECT_EQ(numberAfter(labels.substr(labels.find("lbl_n1")), "left"), 9080.5);
+    EXPECT_EQ(numberAfter(labels.substr(labels.find("lbl_n7")), "left"), 6990);
+    EXPECT_TRUE(contains(
+        labels, "\"lbl_n6\": {\n      \"left\": 13736.486328125,\n      \"visible\": true"));
+    EXPECT_TRUE(contains(labels, "\"lbl_n8\": {\n      \"left\": 6990,\n      \"visible\": false"));
+
+    const std::string kappa = json.substr(
+        json.find("\"pic_kappa\""), json.find("\"pic_Schwindung\"") - json.find("\"pic_kappa\""));
+    // 29 + 19 grid lines, 6 marks, 3 markers, 34 segments, 3 lines below the limit
+    EXPECT_EQ(count(kappa, R"("op": "line")"), 94u);
+    EXPECT_EQ(count(kappa, R"("rgb": [0, 0, 255], "width": 2)"), 6u);
+    EXPECT_EQ(count(json.substr(json.find("\"pic_Schwindung\"")), R"("op": "line")"), 73u);
+}
+
+TEST(ChartReport, FaultPartWayKeepsWhatWasDrawn)
+{
+    CalcRequest request;
+    request.charts = true;
+    request.texts.kappaMess = "0";
+    const CalcOutcome outcome = runCalculation(request);
+    EXPECT_EQ(outcome.exitStatus, 1);
+    const std::string &json = outcome.json;
+    EXPECT_TRUE(contains(json, R"("kind": "invalid-argument")"));
+    // grid, marks and markers, then the logarithm of a zero diffusivity ends the calculation
+    EXPECT_EQ(count(json, R"("op": "line")"), 48u + 6u + 3u);
+    EXPECT_TRUE(contains(json, R"("pic_Schwindung": [])"));
+}
+
+} // namespace
