@@ -1,0 +1,27 @@
+# The Debian package, made with `cpack -G DEB` (scripts/package). Its dependencies are the
+# packages of the shared libraries the programs link (found by dpkg-shlibdeps) and
+# fonts-liberation, whose Liberation Sans stands in for "Arial" with the same metrics, so
+# every caption fits its box.
+set(QUELBOR_PACKAGE_MAINTAINER "Quelbor maintainers <maintainers@quelbor.invalid>"
+    CACHE STRING "Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quelbor)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT ${QUELBOR_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for the drying of ceramic bodies")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quelbor computes the drying characteristics of a moist ceramic body (bricks, tiles) \
+from seven laboratory values: density of the dried body, initial water loading, linear \
+drying shrinkage, a measured moisture diffusivity with the water loading and temperature \
+of that measurement, and the slope of the diffusivity below the limit moisture. It shows \
+six characteristic values and charts the moisture diffusivity and the shrinkage still \
+ahead. The window is in German. quelbor-calc does the same calculation from the command \
+line and prints JSON.")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUELBOR_PACKAGE_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
