@@ -9,6 +9,7 @@
 #include "calculationrecord.h"
 #include "displayedresults.h"
 #include "fuzzinput.h"
+#include "outcomefeatures.h"
 #include "windowcalculation.h"
 
 #include <bit>
@@ -160,10 +161,13 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     WindowCalculation window;
-    checkRecord(window.press(inputTextsFromBytes(data, size)));
+    const CalculationRecord first = window.press(inputTextsFromBytes(data, size));
+    checkRecord(first);
+    countOutcome(first);
 
     const CalculationRecord again = window.press(InputTexts{});
     checkRecord(again);
+    countOutcome(again);
     checkDefaultsAgain(again, window.model());
     return 0;
 }
