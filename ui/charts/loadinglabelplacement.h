@@ -10,7 +10,8 @@ namespace quelbor {
 void showReachedLabels(const LoadingScale &scale, LoadingLabels &labels);
 
 // Moves lbl_n1 ... lbl_n8, in this order and hidden ones too, over the marks of psiMarks[1..8].
-// An entry never written is 0 and puts its label at 6990 twips.
+// An entry never written is 0 and puts its label at 6990 twips; one too far left for a single
+// precision position puts it at the farthest left a single reaches.
 void placeLoadingLabels(const LoadingScale &scale, LoadingLabels &labels);
 
 } // namespace quelbor
