@@ -14,7 +14,7 @@ namespace {
 
 QColor toQColor(Rgb colour)
 {
-    return QColor(colour.red, colour.green, colour.blue);
+    return {colour.red, colour.green, colour.blue};
 }
 
 // A coordinate for a box edge: far values are pulled in to just outside the inner area, so a
@@ -46,7 +46,7 @@ QRect SurfaceWidget::innerRect() const
 
 SurfaceMapping SurfaceWidget::mapping() const
 {
-    return SurfaceMapping(m_extent, innerRect().size());
+    return {m_extent, innerRect().size()};
 }
 
 void SurfaceWidget::drawLine(float x1, float y1, float x2, float y2, Rgb colour)

@@ -24,7 +24,7 @@ QString toQString(std::string_view text)
 
 QColor toQColor(Rgb colour)
 {
-    return QColor(colour.red, colour.green, colour.blue);
+    return {colour.red, colour.green, colour.blue};
 }
 
 Qt::Alignment horizontalAlignment(TextAlign align)

@@ -161,16 +161,18 @@ void QuelborWindow::createControls()
 }
 
 // The Tab key stops on the text boxes and buttons, not on the charts and images; those keep
-// their place in the order but are passed over.
+// their place in the order but are passed over. The first one has the focus at start.
 void QuelborWindow::setTabOrder()
 {
     QWidget *previous = nullptr;
     for (const char *name : tabOrder) {
-        QWidget &next = control<QWidget>(name);
+        auto &next = control<QWidget>(name);
         if ((next.focusPolicy() & Qt::TabFocus) == 0)
             continue;
         if (previous)
             QWidget::setTabOrder(previous, &next);
+        else
+            next.setFocus();
         previous = &next;
     }
 }

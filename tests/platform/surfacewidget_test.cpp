@@ -25,7 +25,7 @@ constexpr QSize testWidgetSize{102, 52};
 
 QColor toQColor(Rgb colour)
 {
-    return QColor(colour.red, colour.green, colour.blue);
+    return {colour.red, colour.green, colour.blue};
 }
 
 // The colour of the inner pixel (x, y), whatever the device pixel ratio.
@@ -262,7 +262,9 @@ void SurfaceWidgetTest::fillBoxPaintsOverDrawing()
     m_surface->fillBox(0, 0, 1000, 500, blue);
     m_surface->setDrawWidth(3);
     m_surface->drawLine(0, 255, 1000, 255, black);
-    m_surface->fillBox(corners.left(), corners.top(), corners.right(), corners.bottom(), white);
+    m_surface->fillBox(static_cast<float>(corners.left()), static_cast<float>(corners.top()),
+                       static_cast<float>(corners.right()), static_cast<float>(corners.bottom()),
+                       white);
     m_surface->repaint();
 
     int mismatches = 0;

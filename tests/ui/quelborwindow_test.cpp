@@ -356,7 +356,7 @@ void QuelborWindowTest::followsKeyboardOrder()
         "txt_rhoSE",  "txt_Xanf",       "txt_ksiSE", "txt_kappaMess", "txt_thetaMess",
         "cmd_Rechne", "txt_KappaSteig", "txt_Xmess", "txt_Mue",       "txt_Massebezeichnung"};
     QApplication::setActiveWindow(m_window.get());
-    control<QLineEdit>("txt_rhoSE").setFocus();
+    QCOMPARE(QApplication::focusWidget(), &control("txt_rhoSE"));
     QStringList visited;
     for (int i = 0; i < inputOrder.size(); ++i) {
         visited.append(QApplication::focusWidget()->objectName());
