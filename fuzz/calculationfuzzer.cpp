@@ -10,6 +10,7 @@
 #include "displayedresults.h"
 #include "fuzzinput.h"
 #include "outcomefeatures.h"
+#include "parsedecimal.h"
 #include "windowcalculation.h"
 
 #include <bit>
@@ -67,6 +68,22 @@ bool allPositionsFinite(const RecordingLabels &labels)
             return false;
     }
     return true;
+}
+
+// Every text reads as a finite number or fails with an overflow, also those the calculation
+// does not reach because an earlier one ends it.
+void checkParse(const InputTexts &texts)
+{
+    for (const std::string *text : {&texts.rhoSE, &texts.Xanf, &texts.Xmess, &texts.ksiSE,
+                                    &texts.kappaMess, &texts.thetaMess, &texts.KappaSteig}) {
+        try {
+            require(std::isfinite(ParseDecimal(*text)),
+                    "a text reads as a number that is not finite");
+        } catch (const CalculationError &error) {
+            require(error.kind() == ErrorKind::Overflow,
+                    "a text fails to read other than by overflow");
+        }
+    }
 }
 
 // What holds for every press, whatever the texts.
@@ -160,8 +177,11 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    const InputTexts texts = inputTextsFromBytes(data, size);
+    checkParse(texts);
+
     WindowCalculation window;
-    const CalculationRecord first = window.press(inputTextsFromBytes(data, size));
+    const CalculationRecord first = window.press(texts);
     checkRecord(first);
     countOutcome(first);
 
