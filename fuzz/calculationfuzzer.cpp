@@ -113,20 +113,21 @@ struct DefaultCalculation
 DefaultCalculation computeDefaults()
 {
     WindowCalculation window;
-    DefaultCalculation defaults{window.press(InputTexts{}), window.model()};
-    checkRecord(defaults.record);
-    require(!defaults.record.error, "the default texts do not give a finished calculation");
+    DefaultCalculation calculation{window.press(InputTexts{}), window.model()};
+    checkRecord(calculation.record);
+    require(!calculation.record.error, "the default texts do not give a finished calculation");
     const std::vector<std::string> shown = {"0,382", "0,136", "0,251", "0,382", "74,2", "32,0"};
-    require(defaults.record.results == shown, "the default texts do not give the default results");
-    require(std::fabs(defaults.model.psianf - 0.381698) < 5e-7,
+    require(calculation.record.results == shown,
+            "the default texts do not give the default results");
+    require(std::fabs(calculation.model.psianf - 0.381698) < 5e-7,
             "the default texts do not give psianf 0.381698");
-    return defaults;
+    return calculation;
 }
 
 const DefaultCalculation &defaults()
 {
-    static const DefaultCalculation calculation = computeDefaults();
-    return calculation;
+    static const DefaultCalculation once = computeDefaults();
+    return once;
 }
 
 bool sameBits(double a, double b)
