@@ -63,12 +63,21 @@ void writeModel(JsonWriter &json, const DryingModel &model)
     json.endObject();
 }
 
-// The window writes its results with a decimal comma, as in German regional settings.
-void writeResults(JsonWriter &json, const DryingModel &model)
+using ResultTexts = std::vector<std::pair<const char *, std::string>>;
+
+// The results in the order the window writes them, each with a decimal comma as in German
+// regional settings; a result that cannot be formatted ends the calculation there.
+void formatResults(const DryingModel &model, ResultTexts &texts)
+{
+    for (const DisplayedResult &result : displayedResults(model))
+        texts.emplace_back(result.box, formatResult(result.value, result.decimals, ","));
+}
+
+void writeResults(JsonWriter &json, const ResultTexts &texts)
 {
     json.beginObject("results");
-    for (const DisplayedResult &result : displayedResults(model))
-        json.textField(result.box, formatResult(result.value, result.decimals, ","));
+    for (const auto &[box, text] : texts)
+        json.textField(box, text);
     json.endObject();
 }
 
@@ -97,11 +106,11 @@ CalcOutcome runCalculation(const CalcRequest &request)
     DryingModel model;
     LoadingScale scale;
     ChartReport charts;
-    bool resultsWritten = false;
+    ResultTexts results;
     std::optional<CalculationError> failure;
     try {
         computeCharacteristics(model, request.texts);
-        resultsWritten = true;
+        formatResults(model, results);
         if (request.charts)
             charts.draw(model, scale);
         else
@@ -114,8 +123,8 @@ CalcOutcome runCalculation(const CalcRequest &request)
     json.beginObject();
     writeInputs(json, request.texts);
     writeModel(json, model);
-    if (resultsWritten)
-        writeResults(json, model);
+    if (!results.empty())
+        writeResults(json, results);
     writeLoadingScale(json, scale);
     if (request.charts)
         charts.write(json);

@@ -1,5 +1,8 @@
 #include "resultformat.h"
 
+#include "calculationerror.h"
+
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -57,6 +60,9 @@ std::string roundedScaledDigits(const DecimalForm &form, int decimals)
 
 std::string formatResult(double value, int decimals, std::string_view separator)
 {
+    // a diffusivity near the top of the double range overflows once it is scaled to 1e-9 m²/s
+    if (!std::isfinite(value))
+        throw CalculationError(ErrorKind::Overflow);
     std::string digits = roundedScaledDigits(decimalForm(value < 0 ? -value : value), decimals);
     const std::size_t minimumLength = static_cast<std::size_t>(decimals) + 1;
     if (digits.size() < minimumLength)

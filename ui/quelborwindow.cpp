@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <cmath>
 #include <stdexcept>
 
 namespace quelbor {
@@ -277,10 +276,6 @@ void QuelborWindow::writeResults()
 {
     const std::string separator = QLocale().decimalPoint().toStdString();
     for (const DisplayedResult &result : displayedResults(m_model)) {
-        // A diffusivity near the top of the double range overflows once it is scaled to
-        // 10^-9 m²/s: that ends the calculation like any other overflow.
-        if (!std::isfinite(result.value))
-            throw CalculationError(ErrorKind::Overflow);
         const std::string text = formatResult(result.value, result.decimals, separator);
         const FloatStatusGuard guard;
         control<QLineEdit>(result.box).setText(QString::fromStdString(text));

@@ -109,3 +109,18 @@ TEST(ChartReport, FaultPartWayKeepsWhatWasDrawn)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CalcReport, ResultsWrittenBeforeAnOverflowingOneStay)
+{
+    CalcRequest request;
+    request.texts.kappaMess = "17" + std::string(307, '0');
+    const CalcOutcome outcome = runCalculation(request);
+    EXPECT_EQ(outcome.exitStatus, 1);
+    EXPECT_TRUE(contains(outcome.json, R"("txt_psi25": "0,382")"));
+    EXPECT_FALSE(contains(outcome.json, "txt_kappa2525"));
+    EXPECT_TRUE(contains(outcome.json, R"("kind": "overflow")"));
+}
+
+} // namespace

@@ -1,7 +1,9 @@
+#include "calculationerror.h"
 #include "resultformat.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -45,5 +47,21 @@ TEST_P(FormatResultTest, WritesTheNumberPattern)
 
 INSTANTIATE_TEST_SUITE_P(Values, FormatResultTest, testing::ValuesIn(formatCases),
                          [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+TEST(FormatResult, ValueBeyondTheDoubleRangeIsAnOverflow)
+{
+    for (double value : {HUGE_VAL, -HUGE_VAL, std::nan("")}) {
+        try {
+            quelbor::formatResult(value, 1, ",");
+            ADD_FAILURE() << value;
+        } catch (const quelbor::CalculationError &error) {
+            EXPECT_EQ(error.kind(), quelbor::ErrorKind::Overflow);
+        }
+    }
+}
 
 } // namespace
