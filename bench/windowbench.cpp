@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 
+#include <sys/resource.h>
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -23,6 +25,20 @@ constexpr std::chrono::milliseconds paintLimit{5000};
 
 bool failed = false;
 
+// Minor page faults of the process so far: fresh memory touched for the first time, such as
+// a window image reallocated after the window changed size.
+long minorFaults()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
+void countPerIteration(benchmark::State &state, const char *name, double total)
+{
+    state.counters[name] = benchmark::Counter(total, benchmark::Counter::kAvgIterations);
+}
+
 void fail(benchmark::State &state, const std::string &why)
 {
     failed = true;
@@ -33,6 +49,7 @@ void fail(benchmark::State &state, const std::string &why)
 // is destroyed outside the timed part.
 void firstShow(benchmark::State &state)
 {
+    const long faults = minorFaults();
     for (auto _ : state) {
         auto window = std::make_unique<QuelborWindow>();
         auto probe = std::make_unique<WindowProbe>(*window);
@@ -46,6 +63,7 @@ void firstShow(benchmark::State &state)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
+    countPerIteration(state, "pageFaults", static_cast<double>(minorFaults() - faults));
 }
 
 // Which of the two actions of a "Rechne !" / "Nochmal !" round are timed; the others run with
@@ -99,6 +117,8 @@ void actionRound(benchmark::State &state, RoundTiming timing)
         fail(state, "the window was not painted");
         return;
     }
+    const int windowPaints = probe.windowPaints();
+    const long faults = minorFaults();
     for (auto _ : state) {
         state.PauseTiming();
         const int kappaPaints = probe.kappaPaints();
@@ -115,8 +135,8 @@ void actionRound(benchmark::State &state, RoundTiming timing)
             break;
         state.ResumeTiming();
     }
-    state.counters["windowPaints"] =
-        benchmark::Counter(probe.windowPaints(), benchmark::Counter::kAvgIterations);
+    countPerIteration(state, "windowPaints", probe.windowPaints() - windowPaints);
+    countPerIteration(state, "pageFaults", static_cast<double>(minorFaults() - faults));
 }
 
 const bool registered = [] {
