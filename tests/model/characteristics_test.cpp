@@ -1,5 +1,6 @@
 #include "calculationerror.h"
 #include "characteristics.h"
+#include "expectations.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +10,9 @@
 #include <vector>
 
 using namespace quelbor;
+using quelbor::testing::faultOf;
 
 namespace {
-
-// Tolerance for a figure given to `digits` significant digits.
-double halfUnitInLastDigit(double expected, int digits)
-{
-    return 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(expected))) - (digits - 1));
-}
-
-#define EXPECT_DIGITS(actual, expected, digits)                                                    \
-    EXPECT_NEAR(actual, expected, halfUnitInLastDigit(expected, digits))
 
 DryingModel computed(const InputTexts &texts)
 {
@@ -174,12 +167,7 @@ TEST_P(CharacteristicsFault, StopsAtItsStepAndKeepsTheLaterFields)
 {
     const FaultCase &c = GetParam();
     DryingModel m = earlierRecord();
-    try {
-        computeCharacteristics(m, c.texts);
-        FAIL() << "no fault raised";
-    } catch (const CalculationError &error) {
-        EXPECT_EQ(error.kind(), c.kind);
-    }
+    EXPECT_EQ(faultOf([&] { computeCharacteristics(m, c.texts); }), c.kind);
     const std::vector<double> fields = fieldsInOrder(m);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i < c.failingField)

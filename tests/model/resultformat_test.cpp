@@ -1,4 +1,5 @@
 #include "calculationerror.h"
+#include "expectations.h"
 #include "resultformat.h"
 
 #include <gtest/gtest.h>
@@ -55,12 +56,9 @@ namespace {
 TEST(FormatResult, ValueBeyondTheDoubleRangeIsAnOverflow)
 {
     for (double value : {HUGE_VAL, -HUGE_VAL, std::nan("")}) {
-        try {
-            quelbor::formatResult(value, 1, ",");
-            ADD_FAILURE() << value;
-        } catch (const quelbor::CalculationError &error) {
-            EXPECT_EQ(error.kind(), quelbor::ErrorKind::Overflow);
-        }
+        EXPECT_EQ(quelbor::testing::faultOf([value] { quelbor::formatResult(value, 1, ","); }),
+                  quelbor::ErrorKind::Overflow)
+            << value;
     }
 }
 
