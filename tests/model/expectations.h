@@ -7,7 +7,7 @@
 #include <cmath>
 #include <optional>
 
-namespace quelbor::testing {
+namespace quelbor::test {
 
 // Half a unit in the last place of a figure given to `digits` significant digits.
 inline double halfUnitInLastDigit(double expected, int digits)
@@ -26,8 +26,8 @@ template <typename Action> std::optional<ErrorKind> faultOf(Action &&action)
     return std::nullopt;
 }
 
-} // namespace quelbor::testing
+} // namespace quelbor::test
 
 // Checks a value against a figure quoted to `digits` significant digits.
 #define EXPECT_DIGITS(actual, expected, digits)                                                    \
-    EXPECT_NEAR(actual, expected, quelbor::testing::halfUnitInLastDigit(expected, digits))
+    EXPECT_NEAR(actual, expected, quelbor::test::halfUnitInLastDigit(expected, digits))

@@ -10,7 +10,7 @@
 #include <vector>
 
 using namespace quelbor;
-using quelbor::testing::faultOf;
+using quelbor::test::faultOf;
 
 namespace {
 

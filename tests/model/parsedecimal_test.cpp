@@ -78,7 +78,7 @@ TEST(ParseDecimal, NegativeZeroKeepsItsSign)
 TEST(ParseDecimal, ValuesBeyondTheDoubleRangeOverflow)
 {
     for (const char *text : {"1e400", "-1e309", "1,8e308", "9e99999999999999999999"}) {
-        EXPECT_EQ(quelbor::testing::faultOf([text] { ParseDecimal(text); }), ErrorKind::Overflow)
+        EXPECT_EQ(quelbor::test::faultOf([text] { ParseDecimal(text); }), ErrorKind::Overflow)
             << text;
     }
 }

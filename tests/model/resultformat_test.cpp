@@ -56,7 +56,7 @@ namespace {
 TEST(FormatResult, ValueBeyondTheDoubleRangeIsAnOverflow)
 {
     for (double value : {HUGE_VAL, -HUGE_VAL, std::nan("")}) {
-        EXPECT_EQ(quelbor::testing::faultOf([value] { quelbor::formatResult(value, 1, ","); }),
+        EXPECT_EQ(quelbor::test::faultOf([value] { quelbor::formatResult(value, 1, ","); }),
                   quelbor::ErrorKind::Overflow)
             << value;
     }
