@@ -6,8 +6,6 @@
 #include "resultformat.h"
 #include "shrinkagechart.h"
 
-#include <cmath>
-
 namespace quelbor {
 
 CalculationRecord WindowCalculation::press(const InputTexts &texts)
@@ -24,13 +22,8 @@ CalculationRecord WindowCalculation::press(const InputTexts &texts)
 void WindowCalculation::calculate(const InputTexts &texts, CalculationRecord &record)
 {
     computeCharacteristics(m_model, texts);
-    for (const DisplayedResult &result : displayedResults(m_model)) {
-        // A diffusivity near the top of the double range overflows once it is scaled to
-        // 1e-9 m²/s; the window ends the calculation there with an overflow.
-        if (!std::isfinite(result.value))
-            throw CalculationError(ErrorKind::Overflow);
+    for (const DisplayedResult &result : displayedResults(m_model))
         record.results.push_back(formatResult(result.value, result.decimals, ","));
-    }
     drawDiffusivityChart(m_model, m_scale, record.kappa, record.labels);
     drawShrinkageChart(m_model, record.schwindung, [&record] { ++record.windowRefreshes; });
 }
