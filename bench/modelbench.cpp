@@ -48,6 +48,7 @@ void computeDefaults(benchmark::State &state)
         computeCharacteristics(model, texts);
         benchmark::DoNotOptimize(model);
     }
+    state.SetItemsProcessed(state.iterations());
 }
 
 const bool registered = [] {

@@ -83,12 +83,11 @@ constexpr RoundTiming roundTimings[] = {
 
 // Runs one action and then every event it left queued (the repaints of resized and shown
 // controls), timed or not.
-void runAction(benchmark::State &state, bool timed, QuelborWindow &window,
-               void (QuelborWindow::*action)())
+template <typename Action> void runAction(benchmark::State &state, bool timed, Action action)
 {
     if (timed)
         state.ResumeTiming();
-    (window.*action)();
+    action();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (timed)
         state.PauseTiming();
@@ -117,25 +116,26 @@ void actionRound(benchmark::State &state, RoundTiming timing)
         fail(state, "the window was not painted");
         return;
     }
-    const int windowPaints = probe.windowPaints();
+    const WindowProbe::Paints start = probe.paints();
     const long faults = minorFaults();
     for (auto _ : state) {
         state.PauseTiming();
-        const int kappaPaints = probe.kappaPaints();
-        const int schwindungPaints = probe.schwindungPaints();
-        runAction(state, timing.rechne, window, &QuelborWindow::onRechne);
-        if (probe.kappaPaints() == kappaPaints || probe.schwindungPaints() == schwindungPaints) {
+        const WindowProbe::Paints before = probe.paints();
+        runAction(state, timing.rechne, [&window] { window.onRechne(); });
+        const WindowProbe::Paints after = probe.paints();
+        if (after.kappa == before.kappa || after.schwindung == before.schwindung) {
             fail(state, "a chart was not painted on the window");
             break;
         }
         if (!checkRound(state, probe, true))
             break;
-        runAction(state, timing.nochmal, window, &QuelborWindow::onNochmal);
+        runAction(state, timing.nochmal, [&window] { window.onNochmal(); });
         if (!checkRound(state, probe, false))
             break;
         state.ResumeTiming();
     }
-    countPerIteration(state, "windowPaints", probe.windowPaints() - windowPaints);
+    const WindowProbe::Paints end = probe.paints();
+    countPerIteration(state, "windowPaints", end.window - start.window);
     countPerIteration(state, "pageFaults", static_cast<double>(minorFaults() - faults));
 }
 

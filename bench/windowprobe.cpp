@@ -54,9 +54,9 @@ WindowProbe::WindowProbe(QuelborWindow &window)
 bool WindowProbe::showAndWaitForPaint(std::chrono::milliseconds limit)
 {
     const auto deadline = std::chrono::steady_clock::now() + limit;
-    const int before = m_windowPaints;
+    const Paints before = paints();
     m_window.show();
-    while (m_windowPaints == before) {
+    for (Paints now = before; now.window == before.window; now = paints()) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -78,11 +78,11 @@ bool WindowProbe::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Paint) {
         if (watched == &m_window)
-            ++m_windowPaints;
+            ++m_paints.window;
         else if (watched == &m_kappa)
-            ++m_kappaPaints;
+            ++m_paints.kappa;
         else if (watched == &m_schwindung)
-            ++m_schwindungPaints;
+            ++m_paints.schwindung;
     }
     return QObject::eventFilter(watched, event);
 }

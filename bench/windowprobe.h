@@ -22,9 +22,14 @@ public:
     // does not happen within the limit.
     bool showAndWaitForPaint(std::chrono::milliseconds limit);
 
-    int windowPaints() const { return m_windowPaints; }
-    int kappaPaints() const { return m_kappaPaints; }
-    int schwindungPaints() const { return m_schwindungPaints; }
+    // Paint events so far of the window and of each chart surface.
+    struct Paints
+    {
+        int window = 0;
+        int kappa = 0;
+        int schwindung = 0;
+    };
+    Paints paints() const { return m_paints; }
     // Pixels of the charts' drawn images that differ from the white background.
     int kappaInk() const;
     int schwindungInk() const;
@@ -37,9 +42,7 @@ private:
     QuelborWindow &m_window;
     SurfaceWidget &m_kappa;
     SurfaceWidget &m_schwindung;
-    int m_windowPaints = 0;
-    int m_kappaPaints = 0;
-    int m_schwindungPaints = 0;
+    Paints m_paints;
     QStringList m_errors;
 };
 
