@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 
 namespace quelbor {
@@ -9,9 +10,16 @@ namespace quelbor {
 // size given in twips always land on the same pixels.
 inline constexpr int twipsPerPixel = 15;
 
+// A widget can lie at most this many pixels from the origin: its coordinate and its size must
+// add up without leaving int.
+inline constexpr double farthestPixels = 16777215;
+
+// A position beyond that, such as a label far left of a chart, is held there: out of sight
+// as it should be, where the bare rounding would wrap it round to a place on the window.
 inline int twipsToPixels(double twips)
 {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
+    const double pixels = std::clamp(twips / twipsPerPixel, -farthestPixels, farthestPixels);
+    return static_cast<int>(std::lround(pixels));
 }
 
 inline double pixelsToTwips(int pixels)
