@@ -110,8 +110,10 @@ void SurfaceWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.setPen(palette().color(QPalette::Text));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The frame is the whole widget filled and then covered inside, so that it takes every
+    // device pixel of its one-pixel ring whatever the pixel ratio: the widget paints all of
+    // itself (opaque paint event), and a drawn outline would leave pixels of the ring unset.
+    painter.fillRect(rect(), palette().color(QPalette::Text));
     painter.drawImage(innerRect().topLeft(), canvas());
 }
 
