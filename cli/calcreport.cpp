@@ -8,6 +8,8 @@
 #include "moisturecurves.h"
 #include "resultformat.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -69,8 +71,12 @@ using ResultTexts = std::vector<std::pair<const char *, std::string>>;
 // regional settings; a result that cannot be formatted ends the calculation there.
 void formatResults(const DryingModel &model, ResultTexts &texts)
 {
-    for (const DisplayedResult &result : displayedResults(model))
-        texts.emplace_back(result.box, formatResult(result.value, result.decimals, ","));
+    const auto results = displayedResults(model);
+    std::transform(results.begin(), results.end(), std::back_inserter(texts),
+                   [](const DisplayedResult &result) {
+                       return std::pair(result.box,
+                                        formatResult(result.value, result.decimals, ","));
+                   });
 }
 
 void writeResults(JsonWriter &json, const ResultTexts &texts)

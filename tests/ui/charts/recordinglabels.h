@@ -2,6 +2,8 @@
 
 #include "loadinglabels.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace quelbor {
@@ -41,10 +43,8 @@ public:
     std::vector<Call> moves() const
     {
         std::vector<Call> result;
-        for (const Call &call : m_calls) {
-            if (call.kind == Call::Kind::Left)
-                result.push_back(call);
-        }
+        std::copy_if(m_calls.begin(), m_calls.end(), std::back_inserter(result),
+                     [](const Call &call) { return call.kind == Call::Kind::Left; });
         return result;
     }
 
