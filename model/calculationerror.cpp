@@ -11,8 +11,8 @@ struct ErrorDescription
     const char *text;
 };
 
-// The classic BASIC runtime numbers and their German texts, which users of the window know
-// from the report; 12 is free there and carries the status-flag fault.
+// The numbers and German texts of the error report. Users quote them, and scripts read them
+// from the command-line tool, so they never change.
 ErrorDescription describe(ErrorKind kind)
 {
     switch (kind) {
