@@ -40,57 +40,57 @@ Qt::Alignment horizontalAlignment(TextAlign align)
     return Qt::AlignLeft;
 }
 
-void applyFont(QWidget &control, const ControlSpec &spec)
+void applyFont(QWidget &control, const ControlDesign &design)
 {
     QFont font = control.font();
-    if (spec.pointSize != windowFont)
-        font.setPointSizeF(spec.pointSize);
+    if (design.pointSize != windowFont)
+        font.setPointSizeF(design.pointSize);
     font.setBold(true);
-    font.setUnderline(spec.style == TextStyle::Underlined);
-    font.setItalic(spec.style == TextStyle::Italic);
+    font.setUnderline(design.style == TextStyle::Underlined);
+    font.setItalic(design.style == TextStyle::Italic);
     control.setFont(font);
 }
 
-QWidget *createLabel(const ControlSpec &spec, QWidget &window)
+QWidget *createLabel(const ControlDesign &design, QWidget &window)
 {
-    auto *label = new QLabel(toQString(spec.text), &window);
+    auto *label = new QLabel(toQString(design.text), &window);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(horizontalAlignment(spec.align) | Qt::AlignTop);
+    label->setAlignment(horizontalAlignment(design.align) | Qt::AlignTop);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, toQColor(spec.colour));
+    palette.setColor(QPalette::WindowText, toQColor(design.colour));
     label->setPalette(palette);
     return label;
 }
 
-QWidget *createTextBox(const ControlSpec &spec, QWidget &window)
+QWidget *createTextBox(const ControlDesign &design, QWidget &window)
 {
-    auto *box = new QLineEdit(toQString(spec.text), &window);
-    box->setAlignment(horizontalAlignment(spec.align) | Qt::AlignVCenter);
+    auto *box = new QLineEdit(toQString(design.text), &window);
+    box->setAlignment(horizontalAlignment(design.align) | Qt::AlignVCenter);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, toQColor(spec.colour));
+    palette.setColor(QPalette::Text, toQColor(design.colour));
     box->setPalette(palette);
     return box;
 }
 
-QWidget *createButton(const ControlSpec &spec, QWidget &window)
+QWidget *createButton(const ControlDesign &design, QWidget &window)
 {
-    auto *button = new QPushButton(toQString(spec.text), &window);
+    auto *button = new QPushButton(toQString(design.text), &window);
     button->setAutoDefault(false);
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, Qt::white);
-    palette.setColor(QPalette::ButtonText, toQColor(spec.colour));
+    palette.setColor(QPalette::ButtonText, toQColor(design.colour));
     button->setPalette(palette);
     return button;
 }
 
-QWidget *createImage(const ControlSpec &spec, QWidget &window)
+QWidget *createImage(const ControlDesign &design, QWidget &window)
 {
     auto *image = new QLabel(&window);
-    const QSize size(twipsToPixels(spec.width), twipsToPixels(spec.height));
+    const QSize size(twipsToPixels(design.width), twipsToPixels(design.height));
     image->setPixmap(
-        svgPixmap(":/images/" + toQString(spec.name) + ".svg", size, window.devicePixelRatioF()));
+        svgPixmap(":/images/" + toQString(design.name) + ".svg", size, window.devicePixelRatioF()));
     return image;
 }
 
@@ -116,13 +116,13 @@ void fitCaption(QWidget &control)
         label->resize(needed, label->height());
 }
 
-void placeLine(QWidget &line, const ControlSpec &spec)
+void placeLine(QWidget &line, const ControlDesign &design)
 {
     constexpr double halfWidthTwips = 15; // half of 2 pixels
-    const double left = std::min(spec.left, spec.width);
-    const double right = std::max(spec.left, spec.width);
-    const double top = std::min(spec.top, spec.height);
-    const double bottom = std::max(spec.top, spec.height);
+    const double left = std::min(design.left, design.width);
+    const double right = std::max(design.left, design.width);
+    const double top = std::min(design.top, design.height);
+    const double bottom = std::max(design.top, design.height);
     if (left == right)
         setTwipsGeometry(line, left - halfWidthTwips, top, 2 * halfWidthTwips, bottom - top);
     else
@@ -131,38 +131,38 @@ void placeLine(QWidget &line, const ControlSpec &spec)
 
 } // namespace
 
-QWidget *createControl(const ControlSpec &spec, QWidget &window)
+QWidget *createControl(const ControlDesign &design, QWidget &window)
 {
     QWidget *control = nullptr;
-    switch (spec.kind) {
+    switch (design.kind) {
     case ControlKind::Label:
-        control = createLabel(spec, window);
+        control = createLabel(design, window);
         break;
     case ControlKind::TextBox:
-        control = createTextBox(spec, window);
+        control = createTextBox(design, window);
         break;
     case ControlKind::Button:
-        control = createButton(spec, window);
+        control = createButton(design, window);
         break;
     case ControlKind::Surface:
-        control = new SurfaceWidget(spec.extent, &window);
+        control = new SurfaceWidget(design.extent, &window);
         break;
     case ControlKind::Image:
-        control = createImage(spec, window);
+        control = createImage(design, window);
         break;
     case ControlKind::Line:
         control = createLine(window);
         break;
     }
-    control->setObjectName(toQString(spec.name));
-    applyFont(*control, spec);
-    if (spec.kind == ControlKind::Line)
-        placeLine(*control, spec);
+    control->setObjectName(toQString(design.name));
+    applyFont(*control, design);
+    if (design.kind == ControlKind::Line)
+        placeLine(*control, design);
     else
-        setTwipsGeometry(*control, spec.left, spec.top, spec.width, spec.height);
-    if (spec.kind == ControlKind::Label)
+        setTwipsGeometry(*control, design.left, design.top, design.width, design.height);
+    if (design.kind == ControlKind::Label)
         fitCaption(*control);
-    control->setVisible(spec.atStart == AtStart::Visible);
+    control->setVisible(design.atStart == AtStart::Visible);
     return control;
 }
 

@@ -14,7 +14,7 @@ constexpr LogicalExtent kappaExtent{6000, 4000};
 constexpr LogicalExtent schwindungExtent{4000, 1500};
 
 // clang-format off
-constexpr ControlSpec controls[] = {
+constexpr ControlDesign controls[] = {
     // Title, input block and buttons
     {"Label40", Label, "Berechnung von Trocknungskenndaten", 150, 90, 5595, 435, 14.25, Underlined, blue, Left, Visible},
     {"lbl_EingMessdaten", Label, "Eingabedaten:", 270, 585, 1800, 345, windowFont, Plain, black, Left, Visible},
@@ -132,7 +132,7 @@ constexpr ControlSpec controls[] = {
 
 } // namespace
 
-std::span<const ControlSpec> controlTable()
+std::span<const ControlDesign> controlTable()
 {
     return controls;
 }

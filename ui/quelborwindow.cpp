@@ -149,9 +149,9 @@ template <typename T> T &QuelborWindow::control(const char *name) const
 void QuelborWindow::createControls()
 {
     QList<QWidget *> windowed;
-    for (const ControlSpec &spec : controlTable()) {
-        QWidget *created = createControl(spec, *this);
-        if (spec.kind != ControlKind::Label && spec.kind != ControlKind::Line)
+    for (const ControlDesign &design : controlTable()) {
+        QWidget *created = createControl(design, *this);
+        if (design.kind != ControlKind::Label && design.kind != ControlKind::Line)
             windowed.append(created);
     }
     // Labels and lines are drawn on the window itself, beneath every other control.

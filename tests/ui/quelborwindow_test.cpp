@@ -135,9 +135,9 @@ void QuelborWindowTest::tableHoldsEveryControlOnce()
 
     QSet<QString> names;
     QMap<ControlKind, int> kinds;
-    for (const ControlSpec &spec : table) {
-        names.insert(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
-        ++kinds[spec.kind];
+    for (const ControlDesign &design : table) {
+        names.insert(QString::fromUtf8(design.name.data(), qsizetype(design.name.size())));
+        ++kinds[design.kind];
     }
     QCOMPARE(names.size(), 101);
     QCOMPARE(kinds[ControlKind::Label], 76);

@@ -33,7 +33,7 @@ inline constexpr double windowFont = 0;
 // One control of the main window as designed. Positions and sizes are twips in the window's
 // client area: Left, Top, Width, Height of the outer rectangle; for a Line the four numbers are
 // the x and y of its start and the x and y of its end. Every text is Arial bold.
-struct ControlSpec
+struct ControlDesign
 {
     std::string_view name;
     ControlKind kind;
