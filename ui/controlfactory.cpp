@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 namespace quelbor {
 
@@ -40,6 +42,16 @@ Qt::Alignment horizontalAlignment(TextAlign align)
     return Qt::AlignLeft;
 }
 
+// Sets the given colour roles of a control's palette, the others stay as the style has them.
+void setColours(QWidget &control,
+                std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours)
+{
+    QPalette palette = control.palette();
+    for (const auto &[role, colour] : colours)
+        palette.setColor(role, colour);
+    control.setPalette(palette);
+}
+
 void applyFont(QWidget &control, const ControlDesign &design)
 {
     QFont font = control.font();
@@ -57,10 +69,8 @@ QWidget *createLabel(const ControlDesign &design, QWidget &window)
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(horizontalAlignment(design.align) | Qt::AlignTop);
     label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, toQColor(design.colour));
-    label->setPalette(palette);
+    setColours(*label,
+               {{QPalette::Window, Qt::white}, {QPalette::WindowText, toQColor(design.colour)}});
     return label;
 }
 
@@ -68,9 +78,7 @@ QWidget *createTextBox(const ControlDesign &design, QWidget &window)
 {
     auto *box = new QLineEdit(toQString(design.text), &window);
     box->setAlignment(horizontalAlignment(design.align) | Qt::AlignVCenter);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, toQColor(design.colour));
-    box->setPalette(palette);
+    setColours(*box, {{QPalette::Text, toQColor(design.colour)}});
     return box;
 }
 
@@ -78,10 +86,8 @@ QWidget *createButton(const ControlDesign &design, QWidget &window)
 {
     auto *button = new QPushButton(toQString(design.text), &window);
     button->setAutoDefault(false);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, Qt::white);
-    palette.setColor(QPalette::ButtonText, toQColor(design.colour));
-    button->setPalette(palette);
+    setColours(*button,
+               {{QPalette::Button, Qt::white}, {QPalette::ButtonText, toQColor(design.colour)}});
     return button;
 }
 
@@ -99,9 +105,7 @@ QWidget *createLine(QWidget &window)
 {
     auto *line = new QWidget(&window);
     line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Text));
-    line->setPalette(palette);
+    setColours(*line, {{QPalette::Window, line->palette().color(QPalette::Text)}});
     return line;
 }
 

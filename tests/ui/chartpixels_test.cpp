@@ -9,6 +9,7 @@
 #include "surfacemapping.h"
 #include "surfacewidget.h"
 #include "twipsgeometry.h"
+#include "windowundertest.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -102,9 +103,7 @@ private:
 void ChartPixelsTest::init()
 {
     m_reports.clear();
-    m_window = std::make_unique<QuelborWindow>();
-    m_window->setErrorReporter([this](const QString &message) { m_reports.append(message); });
-    m_window->show();
+    m_window = test::shownWindow(m_reports);
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     press("cmd_Rechne");
 }
@@ -117,18 +116,14 @@ void ChartPixelsTest::cleanup()
 
 SurfaceWidget &ChartPixelsTest::surface(const QString &name) const
 {
-    auto *found = m_window->findChild<SurfaceWidget *>(name);
-    if (!found)
-        qFatal("no surface %s", qPrintable(name));
-    return *found;
+    return test::controlOf<SurfaceWidget>(*m_window, name);
 }
 
 void ChartPixelsTest::press(const char *button)
 {
-    auto *target = m_window->findChild<QPushButton *>(QString::fromLatin1(button));
-    QVERIFY(target);
-    QVERIFY(target->isVisible());
-    QTest::mouseClick(target, Qt::LeftButton);
+    auto &target = test::controlOf<QPushButton>(*m_window, QString::fromLatin1(button));
+    QVERIFY(target.isVisible());
+    QTest::mouseClick(&target, Qt::LeftButton);
 }
 
 void ChartPixelsTest::markerColumns_data()

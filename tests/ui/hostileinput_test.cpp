@@ -19,6 +19,7 @@
 #include "shrinkagechart.h"
 #include "surfacewidget.h"
 #include "twipsgeometry.h"
+#include "windowundertest.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -195,7 +196,10 @@ private slots:
     void randomRounds();
 
 private:
-    template <typename T = QWidget> T &control(const char *name) const;
+    template <typename T = QWidget> T &control(const char *name) const
+    {
+        return test::controlOf<T>(*m_window, QString::fromLatin1(name));
+    }
     void enter(const char *box, const QString &text, Entry entry);
     void setDefaults();
     void calculate(bool byKeyboard);
@@ -226,9 +230,7 @@ void HostileInputTest::init()
     m_reports.clear();
     m_finished = 0;
     m_failed = 0;
-    m_window = std::make_unique<QuelborWindow>();
-    m_window->setErrorReporter([this](const QString &message) { m_reports.append(message); });
-    m_window->show();
+    m_window = test::shownWindow(m_reports);
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 
     std::array<double, 8> designLeft{};
@@ -242,14 +244,6 @@ void HostileInputTest::cleanup()
 {
     m_window.reset();
     QVERIFY2(m_reports.isEmpty(), qPrintable("unexpected error report: " + m_reports.join(" | ")));
-}
-
-template <typename T> T &HostileInputTest::control(const char *name) const
-{
-    T *found = m_window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return *found;
 }
 
 void HostileInputTest::enter(const char *box, const QString &text, Entry entry)

@@ -3,6 +3,7 @@
 #include "quelborwindow.h"
 #include "surfacewidget.h"
 #include "twipsgeometry.h"
+#include "windowundertest.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -77,7 +78,10 @@ private slots:
     void reportsErrorInModalMessageBox();
 
 private:
-    template <typename T = QWidget> T &control(const char *name) const;
+    template <typename T = QWidget> T &control(const char *name) const
+    {
+        return test::controlOf<T>(*m_window, QString::fromLatin1(name));
+    }
     void press(const char *button);
     void setInput(const char *box, const QString &text);
     QStringList takeReports();
@@ -90,9 +94,7 @@ void QuelborWindowTest::init()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     m_reports.clear();
-    m_window = std::make_unique<QuelborWindow>();
-    m_window->setErrorReporter([this](const QString &message) { m_reports.append(message); });
-    m_window->show();
+    m_window = test::shownWindow(m_reports);
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
@@ -101,14 +103,6 @@ void QuelborWindowTest::cleanup()
 {
     m_window.reset();
     QVERIFY2(m_reports.isEmpty(), qPrintable("unexpected error report: " + m_reports.join(" | ")));
-}
-
-template <typename T> T &QuelborWindowTest::control(const char *name) const
-{
-    T *found = m_window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return *found;
 }
 
 void QuelborWindowTest::press(const char *button)
