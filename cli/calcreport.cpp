@@ -1,16 +1,12 @@
 #include "calcreport.h"
 
 #include "calculationerror.h"
-#include "characteristics.h"
 #include "chartreport.h"
 #include "displayedresults.h"
 #include "jsonwriter.h"
-#include "moisturecurves.h"
-#include "resultformat.h"
+#include "windowcalculation.h"
 
-#include <algorithm>
-#include <iterator>
-#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -65,25 +61,13 @@ void writeModel(JsonWriter &json, const DryingModel &model)
     json.endObject();
 }
 
-using ResultTexts = std::vector<std::pair<const char *, std::string>>;
-
-// The results in the order the window writes them, each with a decimal comma as in German
-// regional settings; a result that cannot be formatted ends the calculation there.
-void formatResults(const DryingModel &model, ResultTexts &texts)
+// The results written before the calculation ended, each in the box the window writes it to.
+void writeResults(JsonWriter &json, const DryingModel &model, const std::vector<std::string> &texts)
 {
-    const auto results = displayedResults(model);
-    std::transform(results.begin(), results.end(), std::back_inserter(texts),
-                   [](const DisplayedResult &result) {
-                       return std::pair(result.box,
-                                        formatResult(result.value, result.decimals, ","));
-                   });
-}
-
-void writeResults(JsonWriter &json, const ResultTexts &texts)
-{
+    const auto boxes = displayedResults(model);
     json.beginObject("results");
-    for (const auto &[box, text] : texts)
-        json.textField(box, text);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        json.textField(boxes.at(i).box, texts[i]);
     json.endObject();
 }
 
@@ -96,12 +80,12 @@ void writeLoadingScale(JsonWriter &json, const LoadingScale &scale)
     json.numberField("XlastPlotted", scale.XlastPlotted);
 }
 
-void writeError(JsonWriter &json, const CalculationError &error)
+void writeError(JsonWriter &json, ErrorKind kind)
 {
     json.beginObject("error");
-    json.textField("kind", errorKindName(error.kind()));
-    json.intField("number", error.number());
-    json.textField("text", error.text());
+    json.textField("kind", errorKindName(kind));
+    json.intField("number", errorNumber(kind));
+    json.textField("text", errorText(kind));
     json.endObject();
 }
 
@@ -109,35 +93,23 @@ void writeError(JsonWriter &json, const CalculationError &error)
 
 CalcOutcome runCalculation(const CalcRequest &request)
 {
-    DryingModel model;
-    LoadingScale scale;
-    ChartReport charts;
-    ResultTexts results;
-    std::optional<CalculationError> failure;
-    try {
-        computeCharacteristics(model, request.texts);
-        formatResults(model, results);
-        if (request.charts)
-            charts.draw(model, scale);
-        else
-            sweepLoadings(model, scale, [](int, double) {});
-    } catch (const CalculationError &error) {
-        failure = error;
-    }
+    WindowCalculation calculation(request.charts ? WindowCalculation::Charts::Drawn
+                                                 : WindowCalculation::Charts::LoadingsOnly);
+    const CalculationRecord record = calculation.press(request.texts);
 
     JsonWriter json;
     json.beginObject();
     writeInputs(json, request.texts);
-    writeModel(json, model);
-    if (!results.empty())
-        writeResults(json, results);
-    writeLoadingScale(json, scale);
+    writeModel(json, calculation.model());
+    if (!record.results.empty())
+        writeResults(json, calculation.model(), record.results);
+    writeLoadingScale(json, calculation.scale());
     if (request.charts)
-        charts.write(json);
-    if (failure)
-        writeError(json, *failure);
+        writeCharts(json, record);
+    if (record.error)
+        writeError(json, *record.error);
     json.endObject();
-    return {json.text(), failure ? 1 : 0};
+    return {json.text(), record.error ? 1 : 0};
 }
 
 } // namespace quelbor

@@ -1,9 +1,6 @@
 #include "chartreport.h"
 
-#include "diffusivitychart.h"
-#include "loadinglabels.h"
-#include "shrinkagechart.h"
-
+#include <array>
 #include <string>
 
 namespace quelbor {
@@ -15,20 +12,27 @@ namespace {
 constexpr std::array<float, 9> designLefts{0, 8010, 8790, 9420, 9930, 10410, 10800, 11220, 11610};
 constexpr int alwaysVisibleLabels = 3;
 
-class LabelRecorder : public LoadingLabels
+struct LabelState
 {
-public:
-    explicit LabelRecorder(std::array<ChartReport::LabelState, 9> &labels)
-        : m_labels(labels)
-    {}
-    void setLabelLeft(int index, float leftTwips) override { at(index).left = leftTwips; }
-    void showLabel(int index) override { at(index).visible = true; }
-
-private:
-    ChartReport::LabelState &at(int index) { return m_labels.at(static_cast<std::size_t>(index)); }
-
-    std::array<ChartReport::LabelState, 9> &m_labels;
+    float left = 0; // twips
+    bool visible = false;
 };
+
+// The labels of a first calculation: where they stand by design, moved and shown as recorded.
+std::array<LabelState, 9> labelStates(const RecordingLabels &labels)
+{
+    std::array<LabelState, 9> states;
+    for (std::size_t k = 1; k < states.size(); ++k)
+        states[k] = {designLefts[k], k <= alwaysVisibleLabels};
+    for (const RecordingLabels::Call &call : labels.calls()) {
+        LabelState &state = states.at(static_cast<std::size_t>(call.index));
+        if (call.kind == RecordingLabels::Call::Kind::Left)
+            state.left = call.left;
+        else
+            state.visible = true;
+    }
+    return states;
+}
 
 std::string operationJson(const SurfaceOperation &op)
 {
@@ -52,34 +56,20 @@ void writeSurface(JsonWriter &json, const char *name, const RecordingSurface &su
 
 } // namespace
 
-ChartReport::ChartReport()
-    : m_kappa({6000, 4000})
-    , m_schwindung({4000, 1500})
+void writeCharts(JsonWriter &json, const CalculationRecord &record)
 {
-    for (std::size_t k = 1; k < m_labels.size(); ++k)
-        m_labels[k] = {designLefts[k], k <= alwaysVisibleLabels};
-}
-
-void ChartReport::draw(const DryingModel &model, LoadingScale &scale)
-{
-    LabelRecorder labels(m_labels);
-    drawDiffusivityChart(model, scale, m_kappa, labels);
-    drawShrinkageChart(model, m_schwindung, {});
-}
-
-void ChartReport::write(JsonWriter &json) const
-{
+    const std::array<LabelState, 9> labels = labelStates(record.labels);
     json.beginObject("labels");
-    for (std::size_t k = 1; k < m_labels.size(); ++k) {
+    for (std::size_t k = 1; k < labels.size(); ++k) {
         json.beginObject("lbl_n" + std::to_string(k));
-        json.numberField("left", m_labels[k].left);
-        json.boolField("visible", m_labels[k].visible);
+        json.numberField("left", labels[k].left);
+        json.boolField("visible", labels[k].visible);
         json.endObject();
     }
     json.endObject();
     json.beginObject("surfaces");
-    writeSurface(json, "pic_kappa", m_kappa);
-    writeSurface(json, "pic_Schwindung", m_schwindung);
+    writeSurface(json, "pic_kappa", record.kappa);
+    writeSurface(json, "pic_Schwindung", record.schwindung);
     json.endObject();
 }
 
