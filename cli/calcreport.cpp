@@ -93,8 +93,7 @@ void writeError(JsonWriter &json, ErrorKind kind)
 
 CalcOutcome runCalculation(const CalcRequest &request)
 {
-    WindowCalculation calculation(request.charts ? WindowCalculation::Charts::Drawn
-                                                 : WindowCalculation::Charts::LoadingsOnly);
+    WindowCalculation calculation(request.decimalSeparator);
     const CalculationRecord record = calculation.press(request.texts);
 
     JsonWriter json;

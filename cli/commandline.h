@@ -13,6 +13,7 @@ struct CalcRequest
 {
     InputTexts texts; // inputs not given keep the window's default texts
     bool charts = false;
+    std::string decimalSeparator = ","; // of the six result texts
     bool help = false;
 };
 

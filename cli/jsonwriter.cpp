@@ -1,5 +1,6 @@
 #include "jsonwriter.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace quelbor {
@@ -40,9 +41,12 @@ std::string quoted(std::string_view text)
 
 std::string jsonNumber(double value)
 {
+    // 17 significant digits read back to the same double; to_chars writes a point whatever the
+    // process's locale is.
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    return {buffer, written.ptr};
 }
 
 void JsonWriter::beginItem(std::string_view key)

@@ -1,12 +1,13 @@
 #include "calcreport.h"
 #include "commandline.h"
+#include "regionalsettings.h"
 
 #include <iostream>
 
 int main(int argc, char *argv[])
 {
     std::string error;
-    const auto request =
+    auto request =
         quelbor::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!request) {
         std::cerr << "quelbor-calc: " << error << "\n\n" << quelbor::usageText;
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
         std::cout << quelbor::usageText;
         return 0;
     }
+    request->decimalSeparator = quelbor::regionalDecimalSeparator();
     const quelbor::CalcOutcome outcome = quelbor::runCalculation(*request);
     std::cout << outcome.json;
     return outcome.exitStatus;

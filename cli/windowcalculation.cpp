@@ -23,11 +23,7 @@ void WindowCalculation::calculate(const InputTexts &texts, CalculationRecord &re
 {
     computeCharacteristics(m_model, texts);
     for (const DisplayedResult &result : displayedResults(m_model))
-        record.results.push_back(formatResult(result.value, result.decimals, ","));
-    if (m_charts == Charts::LoadingsOnly) {
-        sweepLoadings(m_model, m_scale, [](int, double) {});
-        return;
-    }
+        record.results.push_back(formatResult(result.value, result.decimals, m_separator));
     drawDiffusivityChart(m_model, m_scale, record.kappa, record.labels);
     drawShrinkageChart(m_model, record.schwindung, [&record] { ++record.windowRefreshes; });
 }

@@ -5,6 +5,9 @@
 #include "inputtexts.h"
 #include "moisturecurves.h"
 
+#include <string>
+#include <utility>
+
 namespace quelbor {
 
 // The calculation as the main window runs it, without the toolkit: the model and the
@@ -13,16 +16,13 @@ namespace quelbor {
 class WindowCalculation
 {
 public:
-    enum class Charts {
-        Drawn,       // both charts, as "Rechne !" draws them
-        LoadingsOnly // only the sweep of the water loadings behind the diffusivity chart
-    };
-
-    explicit WindowCalculation(Charts charts = Charts::Drawn)
-        : m_charts(charts)
+    // Results are written with the given decimal separator, as the window writes them under
+    // the regional settings.
+    explicit WindowCalculation(std::string decimalSeparator = ",")
+        : m_separator(std::move(decimalSeparator))
     {}
 
-    // One press of "Rechne !": the characteristic values, the six result texts, then the
+    // One press of "Rechne !": the characteristic values, the six result texts, then both
     // charts. A CalculationError ends it at its step and is recorded; any other exception
     // leaves this function.
     CalculationRecord press(const InputTexts &texts);
@@ -33,7 +33,7 @@ public:
 private:
     void calculate(const InputTexts &texts, CalculationRecord &record);
 
-    Charts m_charts;
+    std::string m_separator;
     DryingModel m_model;
     LoadingScale m_scale;
 };

@@ -2,9 +2,8 @@
 
 #include "calculationerror.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace quelbor {
 
@@ -19,17 +18,23 @@ struct DecimalForm
     int exponent = 0;
 };
 
+// to_chars, unlike printf, writes the same digits and point under any regional settings.
 DecimalForm decimalForm(double magnitude)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, magnitude);
+    const char *const end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                          std::chars_format::scientific, significantDigits - 1)
+                                .ptr;
     DecimalForm form;
     const char *p = buffer;
     for (; *p != 'e'; ++p) {
         if (*p != '.')
             form.digits.push_back(*p);
     }
-    form.exponent = std::atoi(p + 1);
+    ++p;
+    if (*p == '+')
+        ++p;
+    std::from_chars(p, end, form.exponent);
     return form;
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <charconv>
 #include <string>
 
 using namespace quelbor;
@@ -14,7 +14,9 @@ double numberAfter(const std::string &json, const std::string &key)
 {
     const std::size_t at = json.find("\"" + key + "\": ");
     EXPECT_NE(at, std::string::npos) << key;
-    return std::strtod(json.c_str() + at + key.size() + 4, nullptr);
+    double value = 0;
+    std::from_chars(json.data() + at + key.size() + 4, json.data() + json.size(), value);
+    return value;
 }
 
 bool contains(const std::string &json, const std::string &text)

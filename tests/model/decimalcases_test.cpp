@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -44,7 +44,8 @@ TEST(DecimalCases, EveryExternalTextGivesItsDouble)
                 << "line " << lines << ": " << input;
             continue;
         }
-        const double want = std::strtod(expected.c_str(), nullptr);
+        double want = 0;
+        std::from_chars(expected.data(), expected.data() + expected.size(), want);
         double got = 0;
         EXPECT_NO_THROW(got = quelbor::ParseDecimal(input)) << "line " << lines;
         EXPECT_EQ(got, want) << "line " << lines << ": " << input;
