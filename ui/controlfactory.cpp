@@ -1,5 +1,6 @@
 #include "controlfactory.h"
 
+#include "commandbutton.h"
 #include "surfacewidget.h"
 #include "svgpixmap.h"
 #include "twips.h"
@@ -8,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +18,8 @@
 namespace quelbor {
 
 namespace {
+
+constexpr int textBoxFrame = 1; // pixels
 
 QString toQString(std::string_view text)
 {
@@ -77,17 +79,18 @@ QWidget *createLabel(const ControlDesign &design, QWidget &window)
 QWidget *createTextBox(const ControlDesign &design, QWidget &window)
 {
     auto *box = new QLineEdit(toQString(design.text), &window);
-    box->setAlignment(horizontalAlignment(design.align) | Qt::AlignVCenter);
+    box->setAlignment(horizontalAlignment(design.align) | Qt::AlignTop);
+    box->setStyleSheet(QStringLiteral("QLineEdit { border: %1px solid rgb(122, 122, 122);"
+                                      " padding: 0px; margin: 0px; }")
+                           .arg(textBoxFrame));
     setColours(*box, {{QPalette::Text, toQColor(design.colour)}});
     return box;
 }
 
 QWidget *createButton(const ControlDesign &design, QWidget &window)
 {
-    auto *button = new QPushButton(toQString(design.text), &window);
-    button->setAutoDefault(false);
-    setColours(*button,
-               {{QPalette::Button, Qt::white}, {QPalette::ButtonText, toQColor(design.colour)}});
+    auto *button = new CommandButton(toQString(design.text), &window);
+    setColours(*button, {{QPalette::ButtonText, toQColor(design.colour)}});
     return button;
 }
 
@@ -118,6 +121,25 @@ void fitCaption(QWidget &control)
         static_cast<int>(std::ceil(QFontMetricsF(label->font()).horizontalAdvance(label->text())));
     if (needed > label->width())
         label->resize(needed, label->height());
+}
+
+// The text boxes are barely taller than their font. Centring the font's whole line height, as
+// the toolkit does, would cut off the descenders of "g" or "y", since that height also holds
+// the room for accents above capitals. The capitals and digits stand in the middle of the box
+// instead, raised where needed until the descenders end inside its one-pixel frame.
+void fitTextBox(QWidget &control)
+{
+    auto *box = qobject_cast<QLineEdit *>(&control);
+    const QFontMetricsF metrics(box->font());
+    // the ink of capitals, digits and descenders around the baseline
+    const QRectF ink = metrics.tightBoundingRect(QStringLiteral("H0gjpqy"));
+    const double centred = (box->height() - ink.top()) / 2;
+    const double lowest = box->height() - textBoxFrame - ink.bottom();
+    const double baseline = std::min(centred, lowest);
+    // A top-aligned line edit starts its line one pixel below the top of its contents.
+    constexpr int lineEditMargin = 1;
+    const int top = qRound(baseline - metrics.ascent()) - textBoxFrame - lineEditMargin;
+    box->setTextMargins(0, top, 0, 0);
 }
 
 void placeLine(QWidget &line, const ControlDesign &design)
@@ -166,6 +188,8 @@ QWidget *createControl(const ControlDesign &design, QWidget &window)
         setTwipsGeometry(*control, design.left, design.top, design.width, design.height);
     if (design.kind == ControlKind::Label)
         fitCaption(*control);
+    if (design.kind == ControlKind::TextBox)
+        fitTextBox(*control);
     control->setVisible(design.atStart == AtStart::Visible);
     return control;
 }

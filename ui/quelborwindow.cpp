@@ -278,7 +278,10 @@ void QuelborWindow::writeResults()
     for (const DisplayedResult &result : displayedResults(m_model)) {
         const std::string text = formatResult(result.value, result.decimals, separator);
         const FloatStatusGuard guard;
-        control<QLineEdit>(result.box).setText(QString::fromStdString(text));
+        auto &box = control<QLineEdit>(result.box);
+        box.setText(QString::fromStdString(text));
+        // A result longer than its box shows its leading digits, not its end.
+        box.setCursorPosition(0);
     }
 }
 
