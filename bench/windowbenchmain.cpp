@@ -6,6 +6,7 @@
 #include "quelborwindow.h"
 #include "windowbench.h"
 #include "windowprobe.h"
+#include "windowtransfer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -51,6 +52,7 @@ int main(int argc, char *argv[])
     // figures compare across machines.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    quelbor::sendWindowPicturesOverConnection(); // as the program does
     QApplication application(argc, argv);
     benchmark::AddCustomContext("Qt", qVersion());
     benchmark::AddCustomContext("platform", QApplication::platformName().toStdString());

@@ -1,5 +1,6 @@
 #include "controlfactory.h"
 
+#include "captionlabel.h"
 #include "commandbutton.h"
 #include "surfacewidget.h"
 #include "svgpixmap.h"
@@ -67,8 +68,7 @@ void applyFont(QWidget &control, const ControlDesign &design)
 
 QWidget *createLabel(const ControlDesign &design, QWidget &window)
 {
-    auto *label = new QLabel(toQString(design.text), &window);
-    label->setTextFormat(Qt::PlainText);
+    auto *label = new CaptionLabel(toQString(design.text), &window);
     label->setAlignment(horizontalAlignment(design.align) | Qt::AlignTop);
     label->setAutoFillBackground(true);
     setColours(*label,

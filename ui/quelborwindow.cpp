@@ -186,10 +186,12 @@ void QuelborWindow::onNochmal()
     runAction(&QuelborWindow::reset);
 }
 
+// The window is painted anew as soon as the running action has ended, before it reacts to the
+// next input: nobody can see a step in between, and one paint of the whole window costs as much
+// as the rest of a calculation. An error report shows over the window as the fault left it.
 void QuelborWindow::refresh()
 {
-    const FloatStatusGuard guard;
-    repaint();
+    update();
 }
 
 // Errors end the action at the step that failed: what was shown, written and drawn up to

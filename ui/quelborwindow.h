@@ -37,7 +37,7 @@ public slots:
     void onRechne();
     // "Nochmal !": paints the charts white and returns to the input state.
     void onNochmal();
-    // Repaints the window with all its controls and surfaces at once.
+    // Has the window with all its controls and surfaces painted anew once the action ends.
     void refresh();
 
 private:
