@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -119,13 +118,9 @@ void ResultActions::print()
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!printWindow(m_window, printer))
         QMessageBox::warning(&m_window, QStringLiteral("Quelbor"),
-                             QStringLiteral("Der Drucker konnte nicht angesprochen werden."));
-        return;
-    }
-    renderWindow(m_window, painter, QRectF(0, 0, printer.width(), printer.height()));
+                             QStringLiteral("Das Ergebnis konnte nicht gedruckt werden."));
 }
 
 void ResultActions::copy()

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QWidget>
@@ -85,6 +86,15 @@ void renderWindow(QWidget &window, QPainter &painter, const QRectF &target)
     window.render(&painter, QPoint(), QRegion(),
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
     painter.restore();
+}
+
+bool printWindow(QWidget &window, QPrinter &printer)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    renderWindow(window, painter, QRectF(0, 0, printer.width(), printer.height()));
+    return painter.end();
 }
 
 std::optional<QString> exportWindow(QWidget &window, const QString &path)

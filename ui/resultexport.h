@@ -3,6 +3,7 @@
 #include <optional>
 
 class QPainter;
+class QPrinter;
 class QRectF;
 class QString;
 class QWidget;
@@ -18,6 +19,10 @@ std::optional<ExportFormat> exportFormatOf(const QString &path);
 // as fits with the window's proportions and centred. On a PDF, SVG or printer painter the
 // texts stay text and the charts' lines stay lines.
 void renderWindow(QWidget &window, QPainter &painter, const QRectF &target);
+
+// Prints the window as it shows itself now on one page, fitted to the printable area.
+// Returns false when the printer cannot be started.
+bool printWindow(QWidget &window, QPrinter &printer);
 
 // Writes the window as it shows itself now to a file in the format its extension names: PDF
 // and SVG at the window's size in the screen's resolution, PNG at the window's pixel size
