@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPixmap>
 #include <QPrinter>
 #include <QSaveFile>
@@ -88,12 +89,28 @@ void renderWindow(QWidget &window, QPainter &painter, const QRectF &target)
     painter.restore();
 }
 
+// A widget rendered straight onto a printer arrives as one large image; recorded as a
+// picture first, its texts, lines and charts reach the printer as they are.
 bool printWindow(QWidget &window, QPrinter &printer)
 {
+    QPicture picture;
+    {
+        QPainter recorder(&picture);
+        window.render(&recorder, QPoint(), QRegion(),
+                      QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    renderWindow(window, painter, QRectF(0, 0, printer.width(), printer.height()));
+    // A picture plays back at its own resolution: one of its pixels covers as much of the
+    // page as a pixel of the screen it was recorded for.
+    const double devicePixels = double(printer.logicalDpiX()) / picture.logicalDpiX();
+    const QSizeF size = QSizeF(window.size()) * devicePixels;
+    const QRectF page(0, 0, printer.width(), printer.height());
+    const double scale = std::min(page.width() / size.width(), page.height() / size.height());
+    painter.translate(page.center() - QPointF(size.width(), size.height()) * scale / 2);
+    painter.scale(scale, scale);
+    painter.drawPicture(0, 0, picture);
     return painter.end();
 }
 
