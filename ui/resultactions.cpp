@@ -94,10 +94,10 @@ void ResultActions::save()
     for (const FileType &type : fileTypes)
         filters.append(QString::fromUtf8(type.filter));
     QString filter = filters.first();
-    const QString chosen =
-        QFileDialog::getSaveFileName(&m_window, QStringLiteral("Ergebnis speichern"),
-                                     QDir(m_directory).filePath(suggestedFileName()),
-                                     filters.join(QStringLiteral(";;")), &filter);
+    const QString chosen = QFileDialog::getSaveFileName(
+        &m_window, QStringLiteral("Ergebnis speichern"),
+        QDir(m_directory).filePath(bodyName() + QString::fromLatin1(fileTypes[0].extension)),
+        filters.join(QStringLiteral(";;")), &filter);
     if (chosen.isEmpty())
         return;
     const QString path = withExtension(chosen, filter);
@@ -111,7 +111,7 @@ void ResultActions::save()
 void ResultActions::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(m_window.windowTitle().trimmed());
+    printer.setDocName(bodyName());
     printer.setPageOrientation(m_window.width() > m_window.height() ? QPageLayout::Landscape
                                                                     : QPageLayout::Portrait);
     QPrintDialog dialog(&printer, &m_window);
@@ -128,8 +128,8 @@ void ResultActions::copy()
     QGuiApplication::clipboard()->setText(resultTable(m_window));
 }
 
-// The body's name, so that a series of bodies is saved under telling names.
-QString ResultActions::suggestedFileName() const
+// The body's name, so that a series of bodies is saved and printed under telling names.
+QString ResultActions::bodyName() const
 {
     QString name = m_window.findChild<QLineEdit *>(QStringLiteral("txt_Massebezeichnung"))
                        ->text()
@@ -137,7 +137,7 @@ QString ResultActions::suggestedFileName() const
     name.replace(u'/', u'-');
     if (name.isEmpty() || name.startsWith(u'.'))
         name = QStringLiteral("Quelbor");
-    return name + QString::fromLatin1(fileTypes[0].extension);
+    return name;
 }
 
 } // namespace quelbor

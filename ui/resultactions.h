@@ -28,7 +28,7 @@ private:
     void save();
     void print();
     void copy();
-    QString suggestedFileName() const;
+    QString bodyName() const;
 
     QuelborWindow &m_window;
     QList<QAction *> m_actions;
