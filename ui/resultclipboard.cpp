@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -47,10 +48,12 @@ template <typename T> const T &control(const QWidget &window, const char *name)
 
 QString cell(QString text)
 {
-    for (QChar &character : text) {
-        if (character == u'\t' || character == u'\n' || character == u'\r')
-            character = u' ';
-    }
+    std::replace_if(
+        text.begin(), text.end(),
+        [](QChar character) {
+            return character == u'\t' || character == u'\n' || character == u'\r';
+        },
+        QChar(u' '));
     return text;
 }
 

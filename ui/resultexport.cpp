@@ -19,6 +19,15 @@ namespace {
 
 constexpr double pointsPerInch = 72;
 
+// Scales and moves the painter so that an area of the given size fills as much of the target
+// as its proportions allow, centred.
+void fitInto(QPainter &painter, QSizeF size, const QRectF &target)
+{
+    const double scale = std::min(target.width() / size.width(), target.height() / size.height());
+    painter.translate(target.center() - QPointF(size.width(), size.height()) * scale / 2);
+    painter.scale(scale, scale);
+}
+
 QString documentTitle(const QWidget &window)
 {
     return window.windowTitle().trimmed();
@@ -79,11 +88,8 @@ std::optional<ExportFormat> exportFormatOf(const QString &path)
 
 void renderWindow(QWidget &window, QPainter &painter, const QRectF &target)
 {
-    const QSizeF size = window.size();
-    const double scale = std::min(target.width() / size.width(), target.height() / size.height());
     painter.save();
-    painter.translate(target.center() - QPointF(size.width(), size.height()) * scale / 2);
-    painter.scale(scale, scale);
+    fitInto(painter, window.size(), target);
     window.render(&painter, QPoint(), QRegion(),
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
     painter.restore();
@@ -105,11 +111,8 @@ bool printWindow(QWidget &window, QPrinter &printer)
     // A picture plays back at its own resolution: one of its pixels covers as much of the
     // page as a pixel of the screen it was recorded for.
     const double devicePixels = double(printer.logicalDpiX()) / picture.logicalDpiX();
-    const QSizeF size = QSizeF(window.size()) * devicePixels;
-    const QRectF page(0, 0, printer.width(), printer.height());
-    const double scale = std::min(page.width() / size.width(), page.height() / size.height());
-    painter.translate(page.center() - QPointF(size.width(), size.height()) * scale / 2);
-    painter.scale(scale, scale);
+    fitInto(painter, QSizeF(window.size()) * devicePixels,
+            QRectF(0, 0, printer.width(), printer.height()));
     painter.drawPicture(0, 0, picture);
     return painter.end();
 }
