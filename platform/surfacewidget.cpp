@@ -2,6 +2,7 @@
 
 #include "lineclipping.h"
 
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -24,11 +25,25 @@ double boxEdge(double pixels, double limit)
     return std::clamp(pixels, -1.0, limit + 1.0);
 }
 
+// Paint engines that keep what is drawn as lines, boxes and text rather than pixels.
+bool keepsVectors(const QPainter &painter)
+{
+    switch (painter.paintEngine()->type()) {
+    case QPaintEngine::Pdf:
+    case QPaintEngine::SVG:
+    case QPaintEngine::Picture:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 SurfaceWidget::SurfaceWidget(LogicalExtent extent, QWidget *parent)
     : QWidget(parent)
     , m_extent(extent)
+    , m_record(extent)
 {
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -36,7 +51,7 @@ SurfaceWidget::SurfaceWidget(LogicalExtent extent, QWidget *parent)
 
 void SurfaceWidget::setDrawWidth(int pixels)
 {
-    m_drawWidth = pixels;
+    m_record.setDrawWidth(pixels);
 }
 
 QRect SurfaceWidget::innerRect() const
@@ -51,38 +66,77 @@ SurfaceMapping SurfaceWidget::mapping() const
 
 void SurfaceWidget::drawLine(float x1, float y1, float x2, float y2, Rgb colour)
 {
-    const SurfaceMapping map = mapping();
-    // Clip a little outside the inner area so that wide lines along an edge keep their inner
-    // part; the painter clips the rest to the image.
-    const double margin = m_drawWidth + 1.0;
-    const QRectF bounds =
-        QRectF(QPointF(0, 0), innerRect().size()).adjusted(-margin, -margin, margin, margin);
-    const auto clipped = clipLine(QLineF(map.toPixels(x1, y1), map.toPixels(x2, y2)), bounds);
-    if (!clipped)
-        return;
-
-    QPainter painter(&canvas());
-    painter.setPen(QPen(toQColor(colour), m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(*clipped);
-    update();
+    m_record.drawLine(x1, y1, x2, y2, colour);
+    paintOnCanvas(m_record.operations().back());
 }
 
 void SurfaceWidget::fillBox(float x1, float y1, float x2, float y2, Rgb colour)
 {
+    // A box over the whole extent hides everything before it: the record starts afresh, so
+    // it holds one calculation's drawing however many follow.
+    if (std::min(x1, x2) <= 0 && std::min(y1, y2) <= 0 && std::max(x1, x2) >= m_extent.width &&
+        std::max(y1, y2) >= m_extent.height) {
+        const int width = m_record.drawWidth();
+        m_record = RecordingSurface(m_extent);
+        m_record.setDrawWidth(width);
+    }
+    m_record.fillBox(x1, y1, x2, y2, colour);
+    paintOnCanvas(m_record.operations().back());
+}
+
+void SurfaceWidget::paintOnCanvas(const SurfaceOperation &operation)
+{
+    QPainter painter(&canvas());
+    paintOperation(painter, operation);
+    update();
+}
+
+void SurfaceWidget::paintOperation(QPainter &painter, const SurfaceOperation &operation) const
+{
     const SurfaceMapping map = mapping();
     const QSizeF inner = innerRect().size();
-    const double left = map.xToPixels(std::min(x1, x2));
-    const double right = map.xToPixels(std::max(x1, x2));
-    const double top = map.yToPixels(std::min(y1, y2));
-    const double bottom = map.yToPixels(std::max(y1, y2));
-    if (std::isnan(left) || std::isnan(right) || std::isnan(top) || std::isnan(bottom))
+    switch (operation.kind) {
+    case SurfaceOperation::Kind::Line: {
+        // Clip a little outside the inner area so that wide lines along an edge keep their
+        // inner part; the painter clips the rest to the inner area.
+        const double margin = operation.width + 1.0;
+        const QRectF bounds =
+            QRectF(QPointF(0, 0), inner).adjusted(-margin, -margin, margin, margin);
+        const auto clipped = clipLine(QLineF(map.toPixels(operation.x1, operation.y1),
+                                             map.toPixels(operation.x2, operation.y2)),
+                                      bounds);
+        if (!clipped)
+            return;
+        painter.setPen(QPen(toQColor(operation.colour), operation.width, Qt::SolidLine,
+                            Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(*clipped);
         return;
+    }
+    case SurfaceOperation::Kind::Box: {
+        const double left = map.xToPixels(std::min(operation.x1, operation.x2));
+        const double right = map.xToPixels(std::max(operation.x1, operation.x2));
+        const double top = map.yToPixels(std::min(operation.y1, operation.y2));
+        const double bottom = map.yToPixels(std::max(operation.y1, operation.y2));
+        if (std::isnan(left) || std::isnan(right) || std::isnan(top) || std::isnan(bottom))
+            return;
+        const QRectF box(QPointF(boxEdge(left, inner.width()), boxEdge(top, inner.height())),
+                         QPointF(boxEdge(right, inner.width()), boxEdge(bottom, inner.height())));
+        painter.fillRect(box, toQColor(operation.colour));
+        return;
+    }
+    case SurfaceOperation::Kind::Width:
+        return;
+    }
+}
 
-    const QRectF box(QPointF(boxEdge(left, inner.width()), boxEdge(top, inner.height())),
-                     QPointF(boxEdge(right, inner.width()), boxEdge(bottom, inner.height())));
-    QPainter painter(&canvas());
-    painter.fillRect(box, toQColor(colour));
-    update();
+void SurfaceWidget::replayOperations(QPainter &painter) const
+{
+    const QRect inner = innerRect();
+    painter.fillRect(inner, palette().color(QPalette::Base));
+    painter.translate(inner.topLeft());
+    painter.setClipRect(QRect(QPoint(0, 0), inner.size()), Qt::IntersectClip);
+    for (const SurfaceOperation &operation : m_record.operations())
+        paintOperation(painter, operation);
 }
 
 QImage &SurfaceWidget::canvas()
@@ -114,7 +168,10 @@ void SurfaceWidget::paintEvent(QPaintEvent *event)
     // device pixel of its one-pixel ring whatever the pixel ratio: the widget paints all of
     // itself (opaque paint event), and a drawn outline would leave pixels of the ring unset.
     painter.fillRect(rect(), palette().color(QPalette::Text));
-    painter.drawImage(innerRect().topLeft(), canvas());
+    if (keepsVectors(painter))
+        replayOperations(painter);
+    else
+        painter.drawImage(innerRect().topLeft(), canvas());
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawingsurface.h"
+#include "recordingsurface.h"
 #include "surfacemapping.h"
 
 #include <QImage>
@@ -14,6 +15,11 @@ namespace quelbor {
 // painted over; painting only copies that image out. The image has the resolution of the
 // screen (device pixel ratio), so the drawing stays sharp on high-DPI screens. Draw widths
 // count window pixels (15 twips each).
+//
+// The surface also keeps every operation since it was last covered whole (the reset's white
+// box), and when the window is rendered onto a vector device (PDF, SVG, a printer) it plays
+// them again as lines and boxes instead of copying the image, so a report stays sharp at any
+// size. Both ways paint each operation with the same code.
 class SurfaceWidget : public QWidget, public DrawingSurface
 {
     Q_OBJECT
@@ -22,7 +28,7 @@ public:
     explicit SurfaceWidget(LogicalExtent extent, QWidget *parent = nullptr);
 
     LogicalExtent extent() const override { return m_extent; }
-    int drawWidth() const override { return m_drawWidth; }
+    int drawWidth() const override { return m_record.drawWidth(); }
     void setDrawWidth(int pixels) override;
     void drawLine(float x1, float y1, float x2, float y2, Rgb colour) override;
     void fillBox(float x1, float y1, float x2, float y2, Rgb colour) override;
@@ -39,9 +45,13 @@ protected:
 
 private:
     QImage &canvas();
+    void paintOnCanvas(const SurfaceOperation &operation);
+    // Paints one operation in pixels of the inner area, whose top-left corner is the origin.
+    void paintOperation(QPainter &painter, const SurfaceOperation &operation) const;
+    void replayOperations(QPainter &painter) const;
 
     LogicalExtent m_extent;
-    int m_drawWidth = 1;
+    RecordingSurface m_record;
     QImage m_image;
 };
 

@@ -10,6 +10,7 @@
 #include "guardedsurface.h"
 #include "inputtexts.h"
 #include "outersize.h"
+#include "resultactions.h"
 #include "resultformat.h"
 #include "shrinkagechart.h"
 #include "surfacewidget.h"
@@ -131,6 +132,7 @@ QuelborWindow::QuelborWindow(QWidget *parent)
             &QuelborWindow::onRechne);
     connect(&control<QPushButton>("cmd_Nochmal"), &QPushButton::clicked, this,
             &QuelborWindow::onNochmal);
+    new ResultActions(*this);
 }
 
 void QuelborWindow::setErrorReporter(ErrorReporter reporter)
@@ -221,6 +223,7 @@ void QuelborWindow::calculate()
         {"txt_psi25", true},  {"txt_kappa2525", true}, {"txt_kappaGrenz", true},
     };
 
+    m_showsResult = false;
     setVisibility(swapButtons);
     setOuterWidthTwips(*this, resultWidth);
     setOuterHeightTwips(*this, resultHeight);
@@ -237,6 +240,7 @@ void QuelborWindow::calculate()
 
     GuardedSurface schwindung(control<SurfaceWidget>("pic_Schwindung"));
     drawShrinkageChart(m_model, schwindung, [this] { refresh(); });
+    m_showsResult = true;
 }
 
 void QuelborWindow::reset()
@@ -252,6 +256,7 @@ void QuelborWindow::reset()
     };
     constexpr Rgb white{255, 255, 255};
 
+    m_showsResult = false;
     setVisibility(hideResults);
     control<SurfaceWidget>("pic_kappa").fillBox(0, 0, 6000, 6000, white);
     control<SurfaceWidget>("pic_Schwindung").fillBox(0, 0, 4000, 1500, white);

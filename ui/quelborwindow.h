@@ -31,6 +31,8 @@ public:
     // By default an error is shown in a modal message box.
     void setErrorReporter(ErrorReporter reporter);
     bool persistentDrawing() const { return m_persistentDrawing; }
+    // In the result state after a calculation that ran to its end.
+    bool showsResult() const { return m_showsResult; }
 
 public slots:
     // "Rechne !": switches to the result state, calculates, shows the results, draws the charts.
@@ -62,6 +64,7 @@ private:
     LoadingScale m_scale;
     ErrorReporter m_reportError;
     bool m_persistentDrawing = false;
+    bool m_showsResult = false;
 };
 
 } // namespace quelbor

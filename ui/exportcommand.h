@@ -1,0 +1,17 @@
+#pragma once
+
+namespace quelbor {
+
+// `quelbor --export FILE [--scale N] [--name=TEXT] [--rhoSE=TEXT] ...`: the window's result
+// state for the given inputs, written to FILE (.pdf, .svg or .png) without a display.
+
+// True when the command line asks for an export rather than the window.
+bool asksForExport(int argc, char **argv);
+
+// Calculates on a window of the offscreen platform, as "Rechne !" does, and writes its result
+// state. Exit status: 0 written, 1 the calculation failed (the error on standard error, no
+// file), 2 bad usage or the file cannot be written. Creates the application itself, since
+// the platform and the scale have to be chosen before.
+int runExportCommand(int &argc, char **argv);
+
+} // namespace quelbor

@@ -1,0 +1,143 @@
+#include "resultactions.h"
+
+#include "quelborwindow.h"
+#include "resultclipboard.h"
+#include "resultexport.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+namespace quelbor {
+
+namespace {
+
+// The file types of the save dialog, each with the extension a name without one receives.
+struct FileType
+{
+    const char *filter;
+    const char *extension;
+};
+
+constexpr FileType fileTypes[] = {
+    {"PDF-Dokument (*.pdf)", ".pdf"},
+    {"SVG-Grafik (*.svg)", ".svg"},
+    {"PNG-Bild (*.png)", ".png"},
+};
+
+QString withExtension(const QString &path, const QString &filter)
+{
+    if (exportFormatOf(path))
+        return path;
+    for (const FileType &type : fileTypes) {
+        if (filter == QString::fromUtf8(type.filter))
+            return path + QString::fromLatin1(type.extension);
+    }
+    return path + QString::fromLatin1(fileTypes[0].extension);
+}
+
+} // namespace
+
+ResultActions::ResultActions(QuelborWindow &window)
+    : QObject(&window)
+    , m_window(window)
+    , m_directory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+{
+    addAction(QStringLiteral("Ergebnis speichern …"), QKeySequence(Qt::CTRL | Qt::Key_S),
+              &ResultActions::save);
+    addAction(QStringLiteral("Drucken …"), QKeySequence(Qt::CTRL | Qt::Key_P),
+              &ResultActions::print);
+    addAction(QStringLiteral("Ergebnisse kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+              &ResultActions::copy);
+
+    // A right click on a label, picture, chart or button comes to the window, as none of them
+    // has a menu of its own; the text boxes keep theirs.
+    window.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&window, &QWidget::customContextMenuRequested, this, &ResultActions::showMenu);
+}
+
+QAction *ResultActions::addAction(const QString &text, const QKeySequence &keys,
+                                  void (ResultActions::*run)())
+{
+    auto *action = new QAction(text, this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, run] {
+        if (m_window.showsResult())
+            (this->*run)();
+    });
+    m_window.addAction(action);
+    m_actions.append(action);
+    return action;
+}
+
+void ResultActions::showMenu(const QPoint &position)
+{
+    if (!m_window.showsResult())
+        return;
+    QMenu menu(&m_window);
+    menu.addActions(m_actions);
+    menu.exec(m_window.mapToGlobal(position));
+}
+
+void ResultActions::save()
+{
+    QStringList filters;
+    for (const FileType &type : fileTypes)
+        filters.append(QString::fromUtf8(type.filter));
+    QString filter = filters.first();
+    const QString chosen = QFileDialog::getSaveFileName(
+        &m_window, QStringLiteral("Ergebnis speichern"),
+        QDir(m_directory).filePath(bodyName() + QString::fromLatin1(fileTypes[0].extension)),
+        filters.join(QStringLiteral(";;")), &filter);
+    if (chosen.isEmpty())
+        return;
+    const QString path = withExtension(chosen, filter);
+    m_directory = QFileInfo(path).absolutePath();
+    if (const auto error = exportWindow(m_window, path))
+        QMessageBox::warning(
+            &m_window, QStringLiteral("Quelbor"),
+            QStringLiteral("Das Ergebnis wurde nicht gespeichert.\n%1").arg(*error));
+}
+
+void ResultActions::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(bodyName());
+    printer.setPageOrientation(m_window.width() > m_window.height() ? QPageLayout::Landscape
+                                                                    : QPageLayout::Portrait);
+    QPrintDialog dialog(&printer, &m_window);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printWindow(m_window, printer))
+        QMessageBox::warning(&m_window, QStringLiteral("Quelbor"),
+                             QStringLiteral("Das Ergebnis konnte nicht gedruckt werden."));
+}
+
+void ResultActions::copy()
+{
+    QGuiApplication::clipboard()->setText(resultTable(m_window));
+}
+
+// The body's name, so that a series of bodies is saved and printed under telling names.
+QString ResultActions::bodyName() const
+{
+    QString name = m_window.findChild<QLineEdit *>(QStringLiteral("txt_Massebezeichnung"))
+                       ->text()
+                       .simplified();
+    name.replace(u'/', u'-');
+    if (name.isEmpty() || name.startsWith(u'.'))
+        name = QStringLiteral("Quelbor");
+    return name;
+}
+
+} // namespace quelbor

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+
+class QPainter;
+class QPrinter;
+class QRectF;
+class QString;
+class QWidget;
+
+namespace quelbor {
+
+enum class ExportFormat { Pdf, Svg, Png };
+
+// The format a file name asks for by its extension (.pdf, .svg, .png, in any case).
+std::optional<ExportFormat> exportFormatOf(const QString &path);
+
+// Paints the window as it shows itself now into the target rectangle of the painter, as large
+// as fits with the window's proportions and centred. On a PDF, SVG or printer painter the
+// texts stay text and the charts' lines stay lines.
+void renderWindow(QWidget &window, QPainter &painter, const QRectF &target);
+
+// Prints the window as it shows itself now on one page, fitted to the printable area.
+// Returns false when the printer cannot be started.
+bool printWindow(QWidget &window, QPrinter &printer);
+
+// Writes the window as it shows itself now to a file in the format its extension names: PDF
+// and SVG at the window's size in the screen's resolution, PNG at the window's pixel size
+// times its device pixel ratio. Returns an error text, or nothing once the file is written;
+// on failure no file is left behind (nor is an older one at the path touched).
+std::optional<QString> exportWindow(QWidget &window, const QString &path);
+
+} // namespace quelbor
