@@ -23,9 +23,10 @@ void CaptionLabel::paintEvent(QPaintEvent *)
         QPainter painter(&m_picture);
         painter.setFont(font());
         // What QLabel draws for a plain text without margin or indent.
-        style()->drawItemText(&painter, contentsRect(),
-                              QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
-                              isEnabled(), text(), foregroundRole());
+        const auto flags =
+            static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment()).toInt());
+        style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text(),
+                              foregroundRole());
         m_pictured = text();
         m_stale = false;
     }
