@@ -28,6 +28,7 @@ const std::array<InputOption, 7> inputOptions{{
 const char *const usageText =
     "Usage: quelbor-calc [--rhoSE=TEXT] [--Xanf=TEXT] [--Xmess=TEXT] [--ksiSE=TEXT]\n"
     "                    [--kappaMess=TEXT] [--thetaMess=TEXT] [--KappaSteig=TEXT] [--charts]\n"
+    "       quelbor-calc --help | --version\n"
     "\n"
     "Computes the drying characteristics of one body and prints them as JSON. Each input is\n"
     "read as the window reads it (decimal comma or point); an input not given takes the\n"
@@ -40,6 +41,8 @@ const char *const usageText =
     "  --thetaMess   temperature of the measurement in degC         (default 20,5)\n"
     "  --KappaSteig  slope of log10 kappa below the limit moisture  (default 7)\n"
     "  --charts      also draw both charts and print their labels and lines\n"
+    "  -h, --help    print this help and exit\n"
+    "  --version     print the version and exit\n"
     "\n"
     "Exit status: 0 calculated, 1 calculation error (reported in the JSON), 2 bad usage.\n";
 
@@ -50,6 +53,10 @@ std::optional<CalcRequest> parseCommandLine(const std::vector<std::string> &argu
     for (const std::string &argument : arguments) {
         if (argument == "--help" || argument == "-h") {
             request.help = true;
+            continue;
+        }
+        if (argument == "--version") {
+            request.version = true;
             continue;
         }
         if (argument == "--charts") {

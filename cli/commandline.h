@@ -15,10 +15,11 @@ struct CalcRequest
     bool charts = false;
     std::string decimalSeparator = ","; // of the six result texts
     bool help = false;
+    bool version = false;
 };
 
 // Reads options of the form --rhoSE=1850 (one per input, named after the model's fields),
-// --charts and --help. Returns nothing and sets `error` on bad usage.
+// --charts, --help and --version. Returns nothing and sets `error` on bad usage.
 std::optional<CalcRequest> parseCommandLine(const std::vector<std::string> &arguments,
                                             std::string &error);
 

@@ -1,6 +1,7 @@
 #include "calcreport.h"
 #include "commandline.h"
 #include "regionalsettings.h"
+#include "version.h"
 
 #include <iostream>
 
@@ -12,6 +13,10 @@ int main(int argc, char *argv[])
     if (!request) {
         std::cerr << "quelbor-calc: " << error << "\n\n" << quelbor::usageText;
         return 2;
+    }
+    if (request->version) {
+        std::cout << "quelbor-calc " << quelbor::projectVersion << '\n';
+        return 0;
     }
     if (request->help) {
         std::cout << quelbor::usageText;

@@ -72,12 +72,7 @@ int failWith(int status, const QString &message)
 std::optional<QString> parse(const QStringList &arguments, ExportRequest &request)
 {
     QCommandLineParser &parser = request.parser;
-    parser.addOption(exportOption);
-    parser.addOption(scaleOption);
-    for (const InputOption &input : inputOptions)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(input.name),
-                                            QString::fromLatin1(input.description),
-                                            QStringLiteral("TEXT")));
+    addExportOptions(parser);
     if (!parser.parse(arguments))
         return parser.errorText();
     if (!parser.positionalArguments().isEmpty())
@@ -98,6 +93,16 @@ std::optional<QString> parse(const QStringList &arguments, ExportRequest &reques
 }
 
 } // namespace
+
+void addExportOptions(QCommandLineParser &parser)
+{
+    parser.addOption(exportOption);
+    parser.addOption(scaleOption);
+    for (const InputOption &input : inputOptions)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(input.name),
+                                            QString::fromLatin1(input.description),
+                                            QStringLiteral("TEXT")));
+}
 
 bool asksForExport(int argc, char **argv)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+class QCommandLineParser;
+
 namespace quelbor {
 
 // `quelbor --export FILE [--scale N] [--name=TEXT] [--rhoSE=TEXT] ...`: the window's result
@@ -7,6 +9,9 @@ namespace quelbor {
 
 // True when the command line asks for an export rather than the window.
 bool asksForExport(int argc, char **argv);
+
+// Adds --export, --scale and the inputs to a parser, for the export and for quelbor --help.
+void addExportOptions(QCommandLineParser &parser);
 
 // Calculates on a window of the offscreen platform, as "Rechne !" does, and writes its result
 // state. Exit status: 0 written, 1 the calculation failed (the error on standard error, no

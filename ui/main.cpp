@@ -1,25 +1,27 @@
 #include "exportcommand.h"
 #include "quelborwindow.h"
+#include "windowoptions.h"
 #include "windowtransfer.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
 {
-    if (quelbor::asksForExport(argc, argv))
+    if (quelbor::asksForExport(argc, argv) && !quelbor::asksForHelpOrVersion(argc, argv))
         return quelbor::runExportCommand(argc, argv);
     quelbor::sendWindowPicturesOverConnection();
-    QApplication application(argc, argv);
+    const auto application = quelbor::createApplication(argc, argv);
+    quelbor::readWindowOptions(*application);
     // The toolkit's own texts (file and print dialogs, the text boxes' menu) in the language
     // of the regional settings, as the window's own are German.
     QTranslator toolkitTexts;
     if (toolkitTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkitTexts);
+        QCoreApplication::installTranslator(&toolkitTexts);
     quelbor::QuelborWindow window;
     window.show();
-    return application.exec();
+    return QCoreApplication::exec();
 }
