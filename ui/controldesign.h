@@ -30,9 +30,19 @@ inline constexpr Rgb purple{64, 0, 64};
 // Font size that stands for the window's own font, Arial 12 pt bold.
 inline constexpr double windowFont = 0;
 
+// What a screen reader says of a text box's content, told apart by the description.
+namespace accessibleDescriptions {
+inline constexpr std::string_view calculatedInput = "Eingabe für die Berechnung";
+inline constexpr std::string_view uncalculatedInput = "Eingabe, geht nicht in die Berechnung ein";
+inline constexpr std::string_view calculatedResult = "Berechnetes Ergebnis";
+} // namespace accessibleDescriptions
+
 // One control of the main window as designed. Positions and sizes are twips in the window's
 // client area: Left, Top, Width, Height of the outer rectangle; for a Line the four numbers are
 // the x and y of its start and the x and y of its end. Every text is Arial bold.
+// For assistive technology (screen readers) a text box or chart names the label given as its
+// caption, which is made before it; an image is named by its text, what it shows; a button by
+// its text. Labels and lines have neither caption nor description.
 struct ControlDesign
 {
     std::string_view name;
@@ -47,7 +57,9 @@ struct ControlDesign
     Rgb colour;
     TextAlign align;
     AtStart atStart;
-    LogicalExtent extent{}; // surfaces only
+    std::string_view caption{};     // object name of the label naming a text box or chart
+    std::string_view description{}; // what the control is for, to assistive technology
+    LogicalExtent extent{};         // surfaces only
 };
 
 } // namespace quelbor

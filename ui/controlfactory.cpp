@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace quelbor {
@@ -142,6 +144,26 @@ void fitTextBox(QWidget &control)
     box->setTextMargins(0, top, 0, 0);
 }
 
+// The names and descriptions a screen reader reads; nothing on the screen changes. A caption
+// label becomes the buddy of the control it names, which assistive technology reports as the
+// control's label; the name itself is the caption without its indenting blanks.
+void describeForAssistiveTechnology(QWidget &control, const ControlDesign &design,
+                                    const QWidget &window)
+{
+    if (!design.caption.empty()) {
+        auto *caption =
+            window.findChild<QLabel *>(toQString(design.caption), Qt::FindDirectChildrenOnly);
+        if (!caption)
+            throw std::logic_error("no caption " + std::string(design.caption) + " before " +
+                                   std::string(design.name));
+        caption->setBuddy(&control);
+        control.setAccessibleName(caption->text().simplified());
+    }
+    if (design.kind == ControlKind::Image)
+        control.setAccessibleName(toQString(design.text));
+    control.setAccessibleDescription(toQString(design.description));
+}
+
 void placeLine(QWidget &line, const ControlDesign &design)
 {
     constexpr double halfWidthTwips = 15; // half of 2 pixels
@@ -190,6 +212,7 @@ QWidget *createControl(const ControlDesign &design, QWidget &window)
         fitCaption(*control);
     if (design.kind == ControlKind::TextBox)
         fitTextBox(*control);
+    describeForAssistiveTechnology(*control, design, window);
     control->setVisible(design.atStart == AtStart::Visible);
     return control;
 }

@@ -9,9 +9,21 @@ using enum TextStyle;
 using enum TextAlign;
 using enum AtStart;
 using namespace textColours;
+using namespace accessibleDescriptions;
 
 constexpr LogicalExtent kappaExtent{6000, 4000};
 constexpr LogicalExtent schwindungExtent{4000, 1500};
+
+// The two measurement captions continue the one above them; their descriptions say the whole.
+constexpr std::string_view measuredAt =
+    "Eingabe für die Berechnung: Temperatur, bei der der Feuchteleitkoeffizient gemessen wurde";
+constexpr std::string_view measuredWith = "Eingabe für die Berechnung: Wasserbeladung, bei der "
+                                          "der Feuchteleitkoeffizient gemessen wurde";
+constexpr std::string_view diffusivityChart =
+    "Diagramm: Feuchteleitkoeffizient bei 25 °C über dem volumetrischen Wassergehalt, "
+    "logarithmisch; Grenz- und Referenzzustand rot, Messzustand grün markiert";
+constexpr std::string_view shrinkageChart =
+    "Diagramm: noch ausstehende lineare Trockenschwindung in % über der Wasserbeladung";
 
 // clang-format off
 constexpr ControlDesign controls[] = {
@@ -19,40 +31,40 @@ constexpr ControlDesign controls[] = {
     {"Label40", Label, "Berechnung von Trocknungskenndaten", 150, 90, 5595, 435, 14.25, Underlined, blue, Left, Visible},
     {"lbl_EingMessdaten", Label, "Eingabedaten:", 270, 585, 1800, 345, windowFont, Plain, black, Left, Visible},
     {"Label41", Label, "Bezeichnung", 270, 990, 1470, 255, 11.25, Plain, darkRed, Left, Visible},
-    {"txt_Massebezeichnung", TextBox, "Testmasse ABC von Ziegelei XYZ", 1755, 990, 3765, 250, 11.25, Plain, darkRed, Right, Visible},
+    {"txt_Massebezeichnung", TextBox, "Testmasse ABC von Ziegelei XYZ", 1755, 990, 3765, 250, 11.25, Plain, darkRed, Right, Visible, "Label41", uncalculatedInput},
     {"lbl_rhoSE", Label, "Dichte der getrockneten Masse in kg/m³", 270, 1305, 4215, 255, 9.75, Plain, black, Left, Visible},
-    {"txt_rhoSE", TextBox, "1850", 4560, 1305, 975, 250, 9, Plain, black, Centre, Visible},
+    {"txt_rhoSE", TextBox, "1850", 4560, 1305, 975, 250, 9, Plain, black, Centre, Visible, "lbl_rhoSE", calculatedInput},
     {"Label43", Label, "Diff.-Widerstandszahl der trockenen Masse", 270, 1575, 4215, 255, 9.75, Plain, black, Left, Visible},
-    {"txt_Mue", TextBox, "12", 4590, 1575, 930, 250, 9, Plain, black, Centre, Visible},
+    {"txt_Mue", TextBox, "12", 4590, 1575, 930, 250, 9, Plain, black, Centre, Visible, "Label43", uncalculatedInput},
     {"lbl_Xanf", Label, "Anfangswasserbeladung in kg/kg atro", 270, 1860, 4215, 255, 9.75, Plain, black, Left, Visible},
-    {"txt_Xanf", TextBox, "0,25", 4560, 1860, 975, 250, 9, Plain, black, Centre, Visible},
+    {"txt_Xanf", TextBox, "0,25", 4560, 1860, 975, 250, 9, Plain, black, Centre, Visible, "lbl_Xanf", calculatedInput},
     {"lbl_ksiSE", Label, "Lineare Trockenschwindung in %", 270, 2130, 4215, 255, 9.75, Plain, black, Left, Visible},
-    {"txt_ksiSE", TextBox, "6,2", 4560, 2130, 975, 250, 9, Plain, black, Centre, Visible},
+    {"txt_ksiSE", TextBox, "6,2", 4560, 2130, 975, 250, 9, Plain, black, Centre, Visible, "lbl_ksiSE", calculatedInput},
     {"lbl_kappaMess", Label, "Feuchteleitkoeffizient in 10^(-9) m²/s", 270, 2400, 4215, 255, 9.75, Plain, black, Left, Visible},
-    {"txt_kappaMess", TextBox, "45", 4560, 2400, 975, 250, 9, Plain, black, Centre, Visible},
+    {"txt_kappaMess", TextBox, "45", 4560, 2400, 975, 250, 9, Plain, black, Centre, Visible, "lbl_kappaMess", calculatedInput},
     {"lbl_thetaMess", Label, "             bei Messtemperatur in °C", 270, 2670, 4215, 255, 9.75, Plain, black, Left, Visible},
-    {"txt_thetaMess", TextBox, "20,5", 4560, 2670, 975, 250, 9, Plain, black, Centre, Visible},
+    {"txt_thetaMess", TextBox, "20,5", 4560, 2670, 975, 250, 9, Plain, black, Centre, Visible, "lbl_thetaMess", measuredAt},
     {"lbl_Xmess", Label, "             und Wasserbeladung in kg/kg atro", 270, 2940, 4215, 255, 9.75, Plain, black, Left, Visible},
-    {"txt_Xmess", TextBox, "0,185", 4560, 2940, 975, 250, 9, Plain, black, Centre, Visible},
+    {"txt_Xmess", TextBox, "0,185", 4560, 2940, 975, 250, 9, Plain, black, Centre, Visible, "lbl_Xmess", measuredWith},
     {"Label39", Label, "Kappa-Steigung unter Grenzfeuchte ( 6...10 )", 270, 3240, 3645, 195, 8.25, Plain, black, Left, Visible},
-    {"txt_KappaSteig", TextBox, "7", 4560, 3240, 975, 195, 8.25, Plain, black, Centre, Visible},
-    {"cmd_Rechne", Button, "Rechne !", 4500, 510, 1095, 345, 11.25, Italic, black, Centre, Visible},
-    {"cmd_Nochmal", Button, "Nochmal !", 4305, 495, 1410, 390, 11.25, Italic, black, Centre, Hidden},
+    {"txt_KappaSteig", TextBox, "7", 4560, 3240, 975, 195, 8.25, Plain, black, Centre, Visible, "Label39", calculatedInput},
+    {"cmd_Rechne", Button, "Rechne !", 4500, 510, 1095, 345, 11.25, Italic, black, Centre, Visible, {}, "Berechnet die Kenndaten und zeichnet beide Diagramme"},
+    {"cmd_Nochmal", Button, "Nochmal !", 4305, 495, 1410, 390, 11.25, Italic, black, Centre, Hidden, {}, "Blendet die Ergebnisse aus und führt zurück zur Eingabe"},
 
     // Result block
     {"lbl_Ergebnisse", Label, "Rechenergebnisse:", 210, 3600, 2355, 345, windowFont, Plain, black, Centre, Hidden},
     {"lbl_psianf", Label, "Vol. Anfangswassergehalt in m³/m³", 270, 3960, 4215, 255, 9.75, Plain, black, Left, Hidden},
-    {"txt_psianf", TextBox, "", 4560, 3960, 975, 250, 9, Plain, black, Centre, Hidden},
+    {"txt_psianf", TextBox, "", 4560, 3960, 975, 250, 9, Plain, black, Centre, Hidden, "lbl_psianf", calculatedResult},
     {"lbl_XSE", Label, "Grenzwasserbeladung in kg/kg atro", 270, 4230, 4215, 255, 9.75, Plain, black, Left, Hidden},
-    {"txt_XSE", TextBox, "", 4560, 4230, 975, 250, 9, Plain, black, Centre, Hidden},
+    {"txt_XSE", TextBox, "", 4560, 4230, 975, 250, 9, Plain, black, Centre, Hidden, "lbl_XSE", calculatedResult},
     {"lbl_psiSE", Label, "Vol. Grenzwassergehalt in m³/m³", 270, 4500, 4215, 255, 9.75, Plain, black, Left, Hidden},
-    {"txt_psiSE", TextBox, "", 4560, 4500, 975, 250, 9, Plain, black, Centre, Hidden},
+    {"txt_psiSE", TextBox, "", 4560, 4500, 975, 250, 9, Plain, black, Centre, Hidden, "lbl_psiSE", calculatedResult},
     {"lbl_psi25", Label, "Vol. Wassergeh. für 0,25 kg/kg atro in m³/m³", 270, 4770, 4215, 255, 9.75, Plain, black, Left, Hidden},
-    {"txt_psi25", TextBox, "", 4560, 4770, 975, 250, 9, Plain, black, Centre, Hidden},
+    {"txt_psi25", TextBox, "", 4560, 4770, 975, 250, 9, Plain, black, Centre, Hidden, "lbl_psi25", calculatedResult},
     {"lbl_kappa2525", Label, "Feuchteleitkoeffizient (25,25) in 10^(-9) m²/s", 270, 5040, 4215, 255, 9.75, Plain, black, Left, Hidden},
-    {"txt_kappa2525", TextBox, "", 4560, 5040, 975, 250, 9, Plain, black, Centre, Hidden},
+    {"txt_kappa2525", TextBox, "", 4560, 5040, 975, 250, 9, Plain, black, Centre, Hidden, "lbl_kappa2525", calculatedResult},
     {"lbl_kappaGrenz", Label, "Grenz-Feuchteleitkoeffizient in 10^(-9) m²/s", 270, 5310, 4215, 255, 9.75, Plain, black, Left, Hidden},
-    {"txt_kappaGrenz", TextBox, "", 4560, 5310, 975, 250, 9, Plain, black, Centre, Hidden},
+    {"txt_kappaGrenz", TextBox, "", 4560, 5310, 975, 250, 9, Plain, black, Centre, Hidden, "lbl_kappaGrenz", calculatedResult},
 
     // Separator lines, from (x, y) to (x, y)
     {"Line1", Line, "", 5940, 9630, 5940, 60, windowFont, Plain, black, Left, Visible},
@@ -60,8 +72,8 @@ constexpr ControlDesign controls[] = {
 
     // Shrinkage chart area
     {"Label42", Label, "Lineare Trockenschwindung", 1395, 5760, 3435, 345, 12.75, Underlined, black, Left, Visible},
-    {"Picture2", Image, "", 270, 6090, 225, 3405, windowFont, Plain, black, Left, Visible},
-    {"pic_Schwindung", Surface, "", 840, 6150, 4875, 3075, windowFont, Plain, black, Left, Visible, schwindungExtent},
+    {"Picture2", Image, "lin. Trockenschwindung in %", 270, 6090, 225, 3405, windowFont, Plain, black, Left, Visible, {}, "Senkrechte Achsenbeschriftung des Schwindungsdiagramms"},
+    {"pic_Schwindung", Surface, "", 840, 6150, 4875, 3075, windowFont, Plain, black, Left, Visible, "Label42", shrinkageChart, schwindungExtent},
     {"Label34", Label, "15", 570, 6030, 285, 255, 11.25, Plain, black, Left, Visible},
     {"Label33", Label, "10", 570, 7080, 255, 255, 11.25, Plain, black, Left, Visible},
     {"Label32", Label, "5", 660, 8070, 165, 255, 11.25, Plain, black, Left, Visible},
@@ -85,8 +97,8 @@ constexpr ControlDesign controls[] = {
     {"lbl_n6", Label, "0,6", 10800, 885, 315, 255, 11.25, Plain, blue, Left, Hidden},
     {"lbl_n7", Label, "0,7", 11220, 885, 315, 255, 11.25, Plain, blue, Left, Hidden},
     {"lbl_n8", Label, "0,8", 11610, 885, 315, 255, 11.25, Plain, blue, Left, Hidden},
-    {"pic_kappa", Surface, "", 7110, 1155, 6825, 6765, windowFont, Plain, black, Left, Visible, kappaExtent},
-    {"Picture1", Image, "", 6120, 2295, 180, 4470, windowFont, Plain, black, Left, Visible},
+    {"pic_kappa", Surface, "", 7110, 1155, 6825, 6765, windowFont, Plain, black, Left, Visible, "Label36", diffusivityChart, kappaExtent},
+    {"Picture1", Image, "Feuchteleitkoeffizient bei 25°C in m²/s", 6120, 2295, 180, 4470, windowFont, Plain, black, Left, Visible, {}, "Senkrechte Achsenbeschriftung des Diagramms des Feuchteleitkoeffizienten"},
     {"Label2", Label, "10", 6450, 1065, 315, 255, windowFont, Plain, black, Left, Visible},
     {"Label9", Label, "-6", 6750, 975, 225, 255, 11.25, Plain, black, Left, Visible},
     {"Label1", Label, "10", 6450, 2685, 315, 255, windowFont, Plain, black, Left, Visible},
@@ -107,8 +119,8 @@ constexpr ControlDesign controls[] = {
     {"lbl_VolAnteil", Label, "Volumetrischer Wassergehalt in m³/m³", 8490, 8205, 4065, 255, 11.25, Plain, black, Left, Visible},
     {"Label37", Label, "Schwindungsende (Grenzzustand) und Referenzzustand bei 25% atro sind rot", 7140, 8535, 6615, 255, 9, Plain, black, Left, Visible},
     {"Label38", Label, "                                    und der Messzustand ist grün markiert. ", 7140, 8775, 6615, 255, 9, Plain, black, Left, Visible},
-    {"Picture3", Image, "", 6210, 9090, 7890, 645, windowFont, Plain, black, Left, Visible},
-    {"Picture4", Image, "", 13620, 60, 510, 390, windowFont, Plain, black, Left, Visible},
+    {"Picture3", Image, "Für Temperaturen 25°C < ϑ < 100°C gilt: κ(ϑ)/κ(25°C) = 1 + 0,0225·(ϑ/°C − 25)", 6210, 9090, 7890, 645, windowFont, Plain, black, Left, Visible, {}, "Temperaturabhängigkeit des Feuchteleitkoeffizienten, als Formel"},
+    {"Picture4", Image, "Quelbor-Logo", 13620, 60, 510, 390, windowFont, Plain, black, Left, Visible, {}, "Logo des Programms"},
 
     // Minor labels of the logarithmic scale: "8", "6", "4", "2" within each decade
     {"Label10", Label, "8", 6840, 1215, 135, 255, 9.75, Plain, purple, Left, Visible},
