@@ -2,6 +2,7 @@
 
 #include "lineclipping.h"
 
+#include <QAccessibleWidget>
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
@@ -38,6 +39,14 @@ bool keepsVectors(const QPainter &painter)
     }
 }
 
+// Assistive technology reads a surface as a chart rather than an empty pane.
+QAccessibleInterface *accessibleChart(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(SurfaceWidget::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(qobject_cast<QWidget *>(object), QAccessible::Chart);
+}
+
 } // namespace
 
 SurfaceWidget::SurfaceWidget(LogicalExtent extent, QWidget *parent)
@@ -45,6 +54,10 @@ SurfaceWidget::SurfaceWidget(LogicalExtent extent, QWidget *parent)
     , m_extent(extent)
     , m_record(extent)
 {
+    [[maybe_unused]] static const bool chartRoleInstalled = [] {
+        QAccessible::installFactory(accessibleChart);
+        return true;
+    }();
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
