@@ -26,13 +26,14 @@ const std::array<InputOption, 7> inputOptions{{
 } // namespace
 
 const char *const usageText =
-    "Usage: quelbor-calc [--rhoSE=TEXT] [--Xanf=TEXT] [--Xmess=TEXT] [--ksiSE=TEXT]\n"
-    "                    [--kappaMess=TEXT] [--thetaMess=TEXT] [--KappaSteig=TEXT] [--charts]\n"
-    "       quelbor-calc --help | --version\n"
+    "Usage: quelbor-calc [--INPUT=TEXT]... [--charts]\n"
+    "  or:  quelbor-calc --help | --version\n"
     "\n"
     "Computes the drying characteristics of one body and prints them as JSON. Each input is\n"
     "read as the window reads it (decimal comma or point); an input not given takes the\n"
     "window's default text.\n"
+    "\n"
+    "Options:\n"
     "  --rhoSE       density of the dried body in kg/m3            (default 1850)\n"
     "  --Xanf        initial water loading in kg/kg                 (default 0,25)\n"
     "  --Xmess       water loading of the diffusivity measurement   (default 0,185)\n"

@@ -2,8 +2,6 @@
 # packages of the shared libraries the programs link (found by dpkg-shlibdeps) and
 # fonts-liberation, whose Liberation Sans stands in for "Arial" with the same metrics, so
 # every caption fits its box.
-set(QUELBOR_PACKAGE_MAINTAINER "Quelbor maintainers <maintainers@quelbor.invalid>"
-    CACHE STRING "Maintainer field of the Debian package")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quelbor)

@@ -52,9 +52,8 @@ void readWindowOptions(const QCoreApplication &application)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Computes the drying characteristics of a ceramic body from seven laboratory values\n"
-        "and charts its moisture diffusivity and shrinkage, in one German window. Each start\n"
-        "opens a window of its own; the program ends when its window is closed."));
+        "Calculator for the drying of ceramic bodies: opens its window, in German.\n"
+        "Each start opens a window of its own."));
     parser.addHelpOption();
     parser.addVersionOption();
     addExportOptions(parser);
