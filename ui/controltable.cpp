@@ -120,7 +120,7 @@ constexpr ControlDesign controls[] = {
     {"Label37", Label, "Schwindungsende (Grenzzustand) und Referenzzustand bei 25% atro sind rot", 7140, 8535, 6615, 255, 9, Plain, black, Left, Visible},
     {"Label38", Label, "                                    und der Messzustand ist grün markiert. ", 7140, 8775, 6615, 255, 9, Plain, black, Left, Visible},
     {"Picture3", Image, "Für Temperaturen 25°C < ϑ < 100°C gilt: κ(ϑ)/κ(25°C) = 1 + 0,0225·(ϑ/°C − 25)", 6210, 9090, 7890, 645, windowFont, Plain, black, Left, Visible, {}, "Temperaturabhängigkeit des Feuchteleitkoeffizienten, als Formel"},
-    {"Picture4", Image, "Quelbor-Logo", 13620, 60, 510, 390, windowFont, Plain, black, Left, Visible, {}, "Logo des Programms"},
+    {"Picture4", Image, "Quelbor-Logo", 13620, 60, 510, 390, windowFont, Plain, black, Left, Visible, {}, "Logo von Quelbor"},
 
     // Minor labels of the logarithmic scale: "8", "6", "4", "2" within each decade
     {"Label10", Label, "8", 6840, 1215, 135, 255, 9.75, Plain, purple, Left, Visible},
