@@ -7,11 +7,18 @@ DBUS_SESSION_BUS_ADDRESS (dbus-run-session), reads the accessibility tree with p
 their names; the second window stays untouched. Then both windows are closed as a window
 manager closes them, and each process must end with status 0.
 
+With --wayland the two windows open on a headless Weston compositor of their own instead
+(Qt's wayland platform) and are ended by a signal afterwards: there is no window manager
+outside the compositor to close them.
+
     dbus-run-session -- xvfb-run -a tests/ui/screenreader_test.py build/dev/ui/quelbor
+    dbus-run-session -- tests/ui/screenreader_test.py --wayland build/dev/ui/quelbor
 """
 import os
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -114,10 +121,26 @@ def close_windows(pid):
     x.sync()
 
 
+def start_weston(environment):
+    """A headless Weston with a socket in a runtime folder of its own; sets up the environment
+    for Qt's wayland platform on it."""
+    runtime = tempfile.mkdtemp(prefix="quelbor-weston-")
+    socket = "quelbor-test"
+    environment.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM="wayland")
+    weston = subprocess.Popen(
+        ["weston", "--backend=headless-backend.so", "--use-pixman", f"--socket={socket}",
+         "--idle-time=0"], env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wait_for("Weston's socket",
+             lambda: (os.path.exists(os.path.join(runtime, socket)), os.listdir(runtime)))
+    return weston, runtime
+
+
 def main():
-    program = sys.argv[1]
+    wayland = sys.argv[1] == "--wayland"
+    program = sys.argv[-1]
     environment = {key: value for key, value in os.environ.items() if not key.startswith("LC_")}
     environment.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="de_DE.UTF-8")
+    compositor, runtime = start_weston(environment) if wayland else (None, None)
     windows = [subprocess.Popen([program], env=environment) for _ in range(2)]
     try:
         pids = [window.pid for window in windows]
@@ -131,6 +154,9 @@ def main():
         untouched = [text_of(second[name]) for name in RESULTS]
         if any(untouched):
             sys.exit(f"FAIL: the second window shows results {untouched} it never calculated")
+        if wayland:
+            print(f"wayland check ok: results {shown} read by name")
+            return
         for window in windows:
             close_windows(window.pid)
             status = window.wait(TIMEOUT)
@@ -138,9 +164,12 @@ def main():
                 sys.exit(f"FAIL: closing the window ended quelbor with status {status}")
         print(f"screen reader check ok: results {shown} read by name, both windows closed")
     finally:
-        for window in windows:
-            if window.poll() is None:
-                window.kill()
+        for process in windows + ([compositor] if compositor else []):
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+        if runtime:
+            shutil.rmtree(runtime, ignore_errors=True)
 
 
 if __name__ == "__main__":
