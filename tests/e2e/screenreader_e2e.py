@@ -11,8 +11,8 @@ With --wayland the two windows open on a headless Weston compositor of their own
 (Qt's wayland platform) and are ended by a signal afterwards: there is no window manager
 outside the compositor to close them.
 
-    dbus-run-session -- xvfb-run -a tests/ui/screenreader_test.py build/dev/ui/quelbor
-    dbus-run-session -- tests/ui/screenreader_test.py --wayland build/dev/ui/quelbor
+    dbus-run-session -- xvfb-run -a tests/e2e/screenreader_e2e.py build/dev/ui/quelbor
+    dbus-run-session -- tests/e2e/screenreader_e2e.py --wayland build/dev/ui/quelbor
 """
 import os
 import shutil
