@@ -51,9 +51,10 @@ std::unique_ptr<QCoreApplication> createApplication(int &argc, char **argv)
 void readWindowOptions(const QCoreApplication &application)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Calculator for the drying of ceramic bodies: opens its window, in German.\n"
-        "Each start opens a window of its own."));
+    parser.setApplicationDescription(
+        QStringLiteral("Calculator for the drying of ceramic bodies: opens its window, in German.\n"
+                       "Each start opens a window of its own. With --export it writes the result\n"
+                       "for the given inputs to a file instead, without a display."));
     parser.addHelpOption();
     parser.addVersionOption();
     addExportOptions(parser);
