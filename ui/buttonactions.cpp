@@ -1,5 +1,6 @@
 #include "buttonactions.h"
 
+#include "calculationerror.h"
 #include "characteristics.h"
 #include "diffusivitychart.h"
 #include "displayedresults.h"
@@ -107,9 +108,18 @@ void pressNochmal(WindowControls &window)
     window.setOuterHeightTwips(inputHeight);
 }
 
-std::string errorReport(const CalculationError &error)
+std::optional<std::string> failureReport(const std::function<void()> &action)
 {
-    return "Laufzeitfehler " + std::to_string(error.number()) + ":\n" + error.text();
+    try {
+        action();
+    } catch (const CalculationError &error) {
+        return "Laufzeitfehler " + std::to_string(error.number()) + ":\n" + error.text();
+    } catch (const std::exception &error) {
+        return std::string("Unerwarteter Fehler:\n") + error.what();
+    } catch (...) {
+        return "Unerwarteter Fehler.";
+    }
+    return std::nullopt;
 }
 
 } // namespace quelbor

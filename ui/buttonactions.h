@@ -1,10 +1,11 @@
 #pragma once
 
-#include "calculationerror.h"
 #include "dryingmodel.h"
 #include "moisturecurves.h"
 #include "windowcontrols.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace quelbor {
@@ -17,7 +18,8 @@ void pressRechne(WindowControls &window, DryingModel &model, LoadingScale &scale
 // "Nochmal !": hides the results, paints both charts white and returns to the input state.
 void pressNochmal(WindowControls &window);
 
-// The German report of an error that ended "Rechne !": its number, a line break, its text.
-std::string errorReport(const CalculationError &error);
+// Runs a button action. An error ends it at its step and comes back as its German report:
+// "Laufzeitfehler", its number and a colon, a line break, its text. Nothing when it ran through.
+std::optional<std::string> failureReport(const std::function<void()> &action);
 
 } // namespace quelbor

@@ -1,7 +1,6 @@
 #include "quelborwindow.h"
 
 #include "buttonactions.h"
-#include "calculationerror.h"
 #include "controlfactory.h"
 #include "controltable.h"
 #include "floatstatus.h"
@@ -149,15 +148,8 @@ void QuelborWindow::refresh()
 // there stays, and the window goes on working.
 void QuelborWindow::runAction(const std::function<void()> &steps)
 {
-    try {
-        steps();
-    } catch (const CalculationError &error) {
-        m_reportError(QString::fromStdString(errorReport(error)));
-    } catch (const std::exception &error) {
-        m_reportError(QStringLiteral("Unerwarteter Fehler:\n%1").arg(error.what()));
-    } catch (...) {
-        m_reportError(QStringLiteral("Unerwarteter Fehler."));
-    }
+    if (const auto report = failureReport(steps))
+        m_reportError(QString::fromStdString(*report));
 }
 
 void QuelborWindow::setControlVisible(std::string_view name, bool visible)
