@@ -193,6 +193,7 @@
       .filter((control) => control.tabPosition > 0 && elements.get(control.name).tabIndex > 0)
       .sort((a, b) => a.tabPosition - b.tabPosition)[0];
     elements.get(first.name).focus();
+    document.body.dataset.readyAfterMs = String(Math.round(performance.now()));
     document.body.dataset.ready = 'true';
   }
 

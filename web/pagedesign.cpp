@@ -2,10 +2,9 @@
 
 #include "controlgeometry.h"
 #include "controltable.h"
+#include "numbertext.h"
 #include "twips.h"
 #include "windowdesign.h"
-
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <iterator>
@@ -56,42 +55,107 @@ int tabPosition(std::string_view name)
     return found == std::end(order) ? 0 : static_cast<int>(found - std::begin(order)) + 1;
 }
 
-nlohmann::json controlJson(const ControlDesign &design)
+// A small JSON writer of its own: the page reads this at every start, and a general JSON
+// library costs the WebAssembly build far more time than the few fields here need.
+class DesignWriter
+{
+public:
+    void text(std::string_view key, std::string_view value)
+    {
+        field(key);
+        m_json += '"';
+        for (const char c : value) {
+            if (c == '"' || c == '\\')
+                m_json += '\\';
+            m_json += c;
+        }
+        m_json += '"';
+    }
+    void number(std::string_view key, double value)
+    {
+        field(key);
+        m_json += numberText(value, std::chars_format::general, 17);
+    }
+    void flag(std::string_view key, bool value)
+    {
+        field(key);
+        m_json += value ? "true" : "false";
+    }
+    void numbers(std::string_view key, std::initializer_list<double> values)
+    {
+        field(key);
+        m_json += '[';
+        for (const double value : values) {
+            if (m_json.back() != '[')
+                m_json += ',';
+            m_json += numberText(value, std::chars_format::general, 17);
+        }
+        m_json += ']';
+    }
+    void open(std::string_view key, char bracket)
+    {
+        field(key);
+        m_json += bracket;
+    }
+    void close(char bracket) { m_json += bracket; }
+
+    std::string take() { return std::move(m_json); }
+
+private:
+    void field(std::string_view key)
+    {
+        if (!m_json.empty() && m_json.back() != '{' && m_json.back() != '[')
+            m_json += ',';
+        if (!key.empty()) {
+            m_json += '"';
+            m_json += key;
+            m_json += "\":";
+        }
+    }
+
+    std::string m_json;
+};
+
+void writeControl(DesignWriter &json, const ControlDesign &design)
 {
     const TwipsRect rect = controlRect(design);
-    return {
-        {"name", design.name},
-        {"kind", kindName(design.kind)},
-        {"text", design.text},
-        {"twips", {rect.left, rect.top, rect.width, rect.height}},
-        {"pixels",
-         {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
-          twipsToPixels(rect.height)}},
-        {"points", design.pointSize == windowFont ? windowFontPoints : design.pointSize},
-        {"underlined", design.style == TextStyle::Underlined},
-        {"italic", design.style == TextStyle::Italic},
-        {"colour", {design.colour.red, design.colour.green, design.colour.blue}},
-        {"align", alignName(design.align)},
-        {"visible", design.atStart == AtStart::Visible},
-        {"tabPosition", tabPosition(design.name)},
-    };
+    json.open({}, '{');
+    json.text("name", design.name);
+    json.text("kind", kindName(design.kind));
+    json.text("text", design.text);
+    json.numbers("twips", {rect.left, rect.top, rect.width, rect.height});
+    json.numbers("pixels",
+                 {static_cast<double>(twipsToPixels(rect.left)),
+                  static_cast<double>(twipsToPixels(rect.top)),
+                  static_cast<double>(twipsToPixels(rect.width)),
+                  static_cast<double>(twipsToPixels(rect.height))});
+    json.number("points", design.pointSize == windowFont ? windowFontPoints : design.pointSize);
+    json.flag("underlined", design.style == TextStyle::Underlined);
+    json.flag("italic", design.style == TextStyle::Italic);
+    json.numbers("colour", {static_cast<double>(design.colour.red),
+                            static_cast<double>(design.colour.green),
+                            static_cast<double>(design.colour.blue)});
+    json.text("align", alignName(design.align));
+    json.flag("visible", design.atStart == AtStart::Visible);
+    json.number("tabPosition", tabPosition(design.name));
+    json.close('}');
 }
 
 } // namespace
 
 std::string pageDesignJson()
 {
-    nlohmann::json controls = nlohmann::json::array();
+    DesignWriter json;
+    json.open({}, '{');
+    json.text("caption", windowDesign::caption);
+    json.numbers("clientPixels", {static_cast<double>(twipsToPixels(windowDesign::startClientWidth)),
+                                  static_cast<double>(twipsToPixels(windowDesign::startClientHeight))});
+    json.open("controls", '[');
     for (const ControlDesign &design : controlTable())
-        controls.push_back(controlJson(design));
-    const nlohmann::json page = {
-        {"caption", windowDesign::caption},
-        {"clientPixels",
-         {twipsToPixels(windowDesign::startClientWidth),
-          twipsToPixels(windowDesign::startClientHeight)}},
-        {"controls", controls},
-    };
-    return page.dump();
+        writeControl(json, design);
+    json.close(']');
+    json.close('}');
+    return json.take();
 }
 
 } // namespace quelbor
