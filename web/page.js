@@ -147,15 +147,19 @@
       const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
       return parts.find((part) => part.type === 'decimal').value;
     },
+    // A line of an odd number of device pixels runs through pixel centres, so that on whole
+    // coordinates it fills whole pixels as on the window.
     drawLine(name, x1, y1, x2, y2, colour, width) {
       return withContext(name, (context) => {
+        const ratio = context.getTransform().a;
+        const shift = Math.round(width * ratio) % 2 === 1 ? 0.5 / ratio : 0;
         context.strokeStyle = cssColour(colour);
         context.lineWidth = width;
         context.lineCap = 'round';
         context.lineJoin = 'round';
         context.beginPath();
-        context.moveTo(x1, y1);
-        context.lineTo(x2, y2);
+        context.moveTo(x1 + shift, y1 + shift);
+        context.lineTo(x2 + shift, y2 + shift);
         context.stroke();
       });
     },
