@@ -34,15 +34,15 @@ CanvasSurface::CanvasSurface(const ControlDesign &design)
 
 void CanvasSurface::drawLine(float x1, float y1, float x2, float y2, Rgb colour)
 {
-    reportFailure(page::drawLine(m_name, x1 * m_xScale, y1 * m_yScale, x2 * m_xScale,
-                                 y2 * m_yScale, colour.red, colour.green, colour.blue, m_width),
+    reportFailure(page::drawLine(m_name, x1 * m_xScale, y1 * m_yScale, x2 * m_xScale, y2 * m_yScale,
+                                 colour.red, colour.green, colour.blue, m_width),
                   m_name);
 }
 
 void CanvasSurface::fillBox(float x1, float y1, float x2, float y2, Rgb colour)
 {
-    reportFailure(page::fillBox(m_name, x1 * m_xScale, y1 * m_yScale, x2 * m_xScale,
-                                y2 * m_yScale, colour.red, colour.green, colour.blue),
+    reportFailure(page::fillBox(m_name, x1 * m_xScale, y1 * m_yScale, x2 * m_xScale, y2 * m_yScale,
+                                colour.red, colour.green, colour.blue),
                   m_name);
 }
 

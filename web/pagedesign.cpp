@@ -124,17 +124,16 @@ void writeControl(DesignWriter &json, const ControlDesign &design)
     json.text("kind", kindName(design.kind));
     json.text("text", design.text);
     json.numbers("twips", {rect.left, rect.top, rect.width, rect.height});
-    json.numbers("pixels",
-                 {static_cast<double>(twipsToPixels(rect.left)),
-                  static_cast<double>(twipsToPixels(rect.top)),
-                  static_cast<double>(twipsToPixels(rect.width)),
-                  static_cast<double>(twipsToPixels(rect.height))});
+    json.numbers("pixels", {static_cast<double>(twipsToPixels(rect.left)),
+                            static_cast<double>(twipsToPixels(rect.top)),
+                            static_cast<double>(twipsToPixels(rect.width)),
+                            static_cast<double>(twipsToPixels(rect.height))});
     json.number("points", design.pointSize == windowFont ? windowFontPoints : design.pointSize);
     json.flag("underlined", design.style == TextStyle::Underlined);
     json.flag("italic", design.style == TextStyle::Italic);
-    json.numbers("colour", {static_cast<double>(design.colour.red),
-                            static_cast<double>(design.colour.green),
-                            static_cast<double>(design.colour.blue)});
+    json.numbers("colour",
+                 {static_cast<double>(design.colour.red), static_cast<double>(design.colour.green),
+                  static_cast<double>(design.colour.blue)});
     json.text("align", alignName(design.align));
     json.flag("visible", design.atStart == AtStart::Visible);
     json.number("tabPosition", tabPosition(design.name));
@@ -148,8 +147,9 @@ std::string pageDesignJson()
     DesignWriter json;
     json.open({}, '{');
     json.text("caption", windowDesign::caption);
-    json.numbers("clientPixels", {static_cast<double>(twipsToPixels(windowDesign::startClientWidth)),
-                                  static_cast<double>(twipsToPixels(windowDesign::startClientHeight))});
+    json.numbers("clientPixels",
+                 {static_cast<double>(twipsToPixels(windowDesign::startClientWidth)),
+                  static_cast<double>(twipsToPixels(windowDesign::startClientHeight))});
     json.open("controls", '[');
     for (const ControlDesign &design : controlTable())
         writeControl(json, design);

@@ -65,10 +65,10 @@ void PageWindow::setOuterHeightTwips(int twips)
 // The page's window has the frame of a standard window around its client area.
 void PageWindow::resizeClient()
 {
-    require(page::setClientSize(twipsToPixels(m_outerWidth) - twipsToPixels(standardFrameWidthTwips),
-                                twipsToPixels(m_outerHeight) -
-                                    twipsToPixels(standardFrameHeightTwips)),
-            "window", "size");
+    require(
+        page::setClientSize(twipsToPixels(m_outerWidth) - twipsToPixels(standardFrameWidthTwips),
+                            twipsToPixels(m_outerHeight) - twipsToPixels(standardFrameHeightTwips)),
+        "window", "size");
 }
 
 std::string PageWindow::controlText(std::string_view box) const

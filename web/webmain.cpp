@@ -61,12 +61,10 @@ EMSCRIPTEN_KEEPALIVE const char *quelbor_nochmal()
 
 // One calculation of the seven input texts on a fresh model, reported with its charts exactly
 // as quelbor-calc --charts reports it.
-EMSCRIPTEN_KEEPALIVE const char *quelbor_calculation_json(const char *rhoSE, const char *Xanf,
-                                                          const char *Xmess, const char *ksiSE,
-                                                          const char *kappaMess,
-                                                          const char *thetaMess,
-                                                          const char *KappaSteig,
-                                                          const char *separator)
+EMSCRIPTEN_KEEPALIVE const char *
+quelbor_calculation_json(const char *rhoSE, const char *Xanf, const char *Xmess, const char *ksiSE,
+                         const char *kappaMess, const char *thetaMess, const char *KappaSteig,
+                         const char *separator)
 {
     CalcRequest request;
     request.texts = {rhoSE, Xanf, Xmess, ksiSE, kappaMess, thetaMess, KappaSteig};
