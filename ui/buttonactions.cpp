@@ -94,15 +94,15 @@ void pressRechne(WindowControls &window, DryingModel &model, LoadingScale &scale
     window.refresh();
     window.setPersistentDrawing(true);
 
-    drawDiffusivityChart(model, scale, window.surface("pic_kappa"), window.loadingLabels());
-    drawShrinkageChart(model, window.surface("pic_Schwindung"), [&window] { window.refresh(); });
+    drawDiffusivityChart(model, scale, window.kappaChart(), window.loadingLabels());
+    drawShrinkageChart(model, window.schwindungChart(), [&window] { window.refresh(); });
 }
 
 void pressNochmal(WindowControls &window)
 {
     setVisibility(window, hideResults);
-    window.surface("pic_kappa").fillBox(0, 0, 6000, 6000, colours::white);
-    window.surface("pic_Schwindung").fillBox(0, 0, 4000, 1500, colours::white);
+    window.kappaChart().fillBox(0, 0, 6000, 6000, colours::white);
+    window.schwindungChart().fillBox(0, 0, 4000, 1500, colours::white);
     window.refresh();
     window.setOuterWidthTwips(inputWidth);
     window.setOuterHeightTwips(inputHeight);

@@ -186,15 +186,6 @@ std::string QuelborWindow::decimalSeparator() const
     return QLocale().decimalPoint().toStdString();
 }
 
-DrawingSurface &QuelborWindow::surface(std::string_view name)
-{
-    if (name == "pic_kappa")
-        return *m_kappa;
-    if (name == "pic_Schwindung")
-        return *m_schwindung;
-    throw std::logic_error("no drawing surface " + std::string(name));
-}
-
 LoadingLabels &QuelborWindow::loadingLabels()
 {
     return *m_loadingLabels;

@@ -57,7 +57,8 @@ private:
     void setControlText(std::string_view box, const std::string &text) override;
     std::string decimalSeparator() const override;
     void setPersistentDrawing(bool on) override;
-    DrawingSurface &surface(std::string_view name) override;
+    DrawingSurface &kappaChart() override { return *m_kappa; }
+    DrawingSurface &schwindungChart() override { return *m_schwindung; }
     LoadingLabels &loadingLabels() override;
 
     DryingModel m_model;

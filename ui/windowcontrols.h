@@ -27,8 +27,9 @@ public:
     // Repaints the window with all its controls and surfaces at once.
     virtual void refresh() = 0;
     virtual void setPersistentDrawing(bool on) = 0;
-    // pic_kappa or pic_Schwindung.
-    virtual DrawingSurface &surface(std::string_view name) = 0;
+    // The surfaces pic_kappa and pic_Schwindung.
+    virtual DrawingSurface &kappaChart() = 0;
+    virtual DrawingSurface &schwindungChart() = 0;
     virtual LoadingLabels &loadingLabels() = 0;
 };
 

@@ -87,15 +87,6 @@ std::string PageWindow::decimalSeparator() const
     return page::decimalSeparator();
 }
 
-DrawingSurface &PageWindow::surface(std::string_view name)
-{
-    if (name == "pic_kappa")
-        return *m_kappa;
-    if (name == "pic_Schwindung")
-        return *m_schwindung;
-    throw std::logic_error("no drawing surface " + std::string(name));
-}
-
 void PageWindow::setLabelLeft(int index, float leftTwips)
 {
     const std::string name = loadingLabel(index);

@@ -25,7 +25,8 @@ public:
     void refresh() override {}
     // A canvas keeps its drawing across every repaint of the page.
     void setPersistentDrawing(bool) override {}
-    DrawingSurface &surface(std::string_view name) override;
+    DrawingSurface &kappaChart() override { return *m_kappa; }
+    DrawingSurface &schwindungChart() override { return *m_schwindung; }
     LoadingLabels &loadingLabels() override { return *this; }
 
 private:
