@@ -80,6 +80,7 @@ async function main() {
                             [...texts, '.']));
   const sets = inputSets();
   let errors = 0;
+  const kinds = new Set();
   const parallel = 2;
   for (let start = 0; start < sets.length; start += parallel) {
     const batch = sets.slice(start, start + parallel);
@@ -87,12 +88,16 @@ async function main() {
     batch.forEach((texts, i) => {
       const web = webReport(texts);
       assert.deepStrictEqual(web, natives[i], `inputs ${JSON.stringify(texts)}`);
-      if (web.error) ++errors;
+      if (web.error) {
+        ++errors;
+        kinds.add(web.error.kind);
+      }
     });
   }
   // The generated sets must reach both ends: finished calculations and every kind of error.
   assert.ok(errors > 0 && errors < sets.length, `${errors} errors in ${sets.length} sets`);
-  console.log(`parity ok: ${sets.length} input sets, ${errors} ending in an error`);
+  console.log(`parity ok: ${sets.length} input sets, ${errors} ending in an error (${
+    [...kinds].sort().join(', ')})`);
 }
 
 main().catch((failure) => {
