@@ -1,6 +1,7 @@
 #include "jsonwriter.h"
 
-#include <charconv>
+#include "numbertext.h"
+
 #include <cstdio>
 
 namespace quelbor {
@@ -41,12 +42,8 @@ std::string quoted(std::string_view text)
 
 std::string jsonNumber(double value)
 {
-    // 17 significant digits read back to the same double; to_chars writes a point whatever the
-    // process's locale is.
-    char buffer[32];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    return {buffer, written.ptr};
+    // 17 significant digits read back to the same double.
+    return numberText(value, std::chars_format::general, 17);
 }
 
 void JsonWriter::beginItem(std::string_view key)

@@ -3,7 +3,6 @@
 #include "calculationerror.h"
 #include "floatstatus.h"
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
 
@@ -72,7 +71,7 @@ float toSingle(double v)
 float toSingleFlagged(double v)
 {
     if (std::fabs(v) >= floatOverflowThreshold) {
-        std::feraiseexcept(FE_OVERFLOW | FE_INEXACT);
+        raiseFloatOverflow();
         const float infinity = std::numeric_limits<float>::infinity();
         return v < 0 ? -infinity : infinity;
     }

@@ -5,6 +5,8 @@ namespace quelbor {
 // The floating-point status flags the calculation tests: invalid operation, division by zero
 // and overflow.
 void clearFloatStatus();
+// Sets the overflow flag for the next status test, for a value rounded to an infinite float.
+void raiseFloatOverflow();
 // Throws CalculationError(FloatingPoint) when one of the tested flags is set.
 void testFloatStatus();
 

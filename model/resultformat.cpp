@@ -1,6 +1,7 @@
 #include "resultformat.h"
 
 #include "calculationerror.h"
+#include "numbertext.h"
 
 #include <charconv>
 #include <cmath>
@@ -18,15 +19,13 @@ struct DecimalForm
     int exponent = 0;
 };
 
-// to_chars, unlike printf, writes the same digits and point under any regional settings.
 DecimalForm decimalForm(double magnitude)
 {
-    char buffer[64];
-    const char *const end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                          std::chars_format::scientific, significantDigits - 1)
-                                .ptr;
+    const std::string scientific =
+        numberText(magnitude, std::chars_format::scientific, significantDigits - 1);
+    const char *const end = scientific.data() + scientific.size();
     DecimalForm form;
-    const char *p = buffer;
+    const char *p = scientific.data();
     for (; *p != 'e'; ++p) {
         if (*p != '.')
             form.digits.push_back(*p);

@@ -1,24 +1,18 @@
 #include "outersize.h"
 
 #include "twips.h"
+#include "windowframe.h"
 
 #include <QWidget>
 
 namespace quelbor {
-
-namespace {
-
-constexpr int assumedFrameWidthTwips = 135;
-constexpr int assumedFrameHeightTwips = 465;
-
-} // namespace
 
 QSize windowFrame(const QWidget &window)
 {
     const QSize reported = window.frameGeometry().size() - window.geometry().size();
     if (reported.width() > 0 || reported.height() > 0)
         return reported;
-    return {twipsToPixels(assumedFrameWidthTwips), twipsToPixels(assumedFrameHeightTwips)};
+    return {twipsToPixels(standardFrameWidthTwips), twipsToPixels(standardFrameHeightTwips)};
 }
 
 void setOuterWidthTwips(QWidget &window, int twips)

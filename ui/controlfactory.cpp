@@ -2,6 +2,7 @@
 
 #include "captionlabel.h"
 #include "commandbutton.h"
+#include "controlgeometry.h"
 #include "surfacewidget.h"
 #include "svgpixmap.h"
 #include "twips.h"
@@ -164,19 +165,6 @@ void describeForAssistiveTechnology(QWidget &control, const ControlDesign &desig
     control.setAccessibleDescription(toQString(design.description));
 }
 
-void placeLine(QWidget &line, const ControlDesign &design)
-{
-    constexpr double halfWidthTwips = 15; // half of 2 pixels
-    const double left = std::min(design.left, design.width);
-    const double right = std::max(design.left, design.width);
-    const double top = std::min(design.top, design.height);
-    const double bottom = std::max(design.top, design.height);
-    if (left == right)
-        setTwipsGeometry(line, left - halfWidthTwips, top, 2 * halfWidthTwips, bottom - top);
-    else
-        setTwipsGeometry(line, left, top - halfWidthTwips, right - left, 2 * halfWidthTwips);
-}
-
 } // namespace
 
 QWidget *createControl(const ControlDesign &design, QWidget &window)
@@ -204,10 +192,8 @@ QWidget *createControl(const ControlDesign &design, QWidget &window)
     }
     control->setObjectName(toQString(design.name));
     applyFont(*control, design);
-    if (design.kind == ControlKind::Line)
-        placeLine(*control, design);
-    else
-        setTwipsGeometry(*control, design.left, design.top, design.width, design.height);
+    const TwipsRect rect = controlRect(design);
+    setTwipsGeometry(*control, rect.left, rect.top, rect.width, rect.height);
     if (design.kind == ControlKind::Label)
         fitCaption(*control);
     if (design.kind == ControlKind::TextBox)

@@ -1,22 +1,15 @@
 #include "quelborwindow.h"
 
-#include "calculationerror.h"
-#include "characteristics.h"
+#include "buttonactions.h"
 #include "controlfactory.h"
 #include "controltable.h"
-#include "diffusivitychart.h"
-#include "displayedresults.h"
 #include "floatstatus.h"
-#include "guardedsurface.h"
-#include "inputtexts.h"
 #include "outersize.h"
 #include "resultactions.h"
-#include "resultformat.h"
-#include "shrinkagechart.h"
 #include "surfacewidget.h"
 #include "svgpixmap.h"
 #include "twips.h"
-#include "windowloadinglabels.h"
+#include "windowdesign.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -31,68 +24,11 @@ namespace quelbor {
 
 namespace {
 
-constexpr char caption[] = " Quelbor v. 1.4 vom 29.05.2006  -  Berechnung von Trocknungskenndaten";
-
-// Where the client area starts on the screen and how large it is at start, in twips.
-constexpr int startLeft = 660;
-constexpr int startTop = 1050;
-constexpr int startClientWidth = 5880;
-constexpr int startClientHeight = 3585;
-
-// Outer window sizes of the two states, in twips.
-constexpr int resultWidth = 14355;
-constexpr int resultHeight = 10290;
-constexpr int inputWidth = 6015;
-constexpr int inputHeight = 4050;
-
 constexpr int iconPixels = 32;
 
-// The keyboard order of the controls that can take the focus.
-constexpr const char *tabOrder[] = {
-    "txt_rhoSE",
-    "txt_Xanf",
-    "txt_ksiSE",
-    "txt_kappaMess",
-    "txt_thetaMess",
-    "txt_psianf",
-    "txt_XSE",
-    "txt_psiSE",
-    "txt_kappa2525",
-    "cmd_Rechne",
-    "txt_psi25",
-    "cmd_Nochmal",
-    "pic_kappa",
-    "txt_kappaGrenz",
-    "pic_Schwindung",
-    "Picture1",
-    "Picture2",
-    "txt_KappaSteig",
-    "Picture3",
-    "Picture4",
-    "txt_Xmess",
-    "txt_Mue",
-    "txt_Massebezeichnung",
-};
-
-// The seven numeric inputs in the order the calculation reads them.
-struct InputField
+QString toQString(std::string_view text)
 {
-    const char *box;
-    std::string InputTexts::*text;
-};
-
-constexpr InputField inputFields[] = {
-    {"txt_rhoSE", &InputTexts::rhoSE},           {"txt_Xanf", &InputTexts::Xanf},
-    {"txt_Xmess", &InputTexts::Xmess},           {"txt_ksiSE", &InputTexts::ksiSE},
-    {"txt_kappaMess", &InputTexts::kappaMess},   {"txt_thetaMess", &InputTexts::thetaMess},
-    {"txt_KappaSteig", &InputTexts::KappaSteig},
-};
-
-QString errorMessage(const CalculationError &error)
-{
-    return QStringLiteral("Laufzeitfehler %1:\n%2")
-        .arg(error.number())
-        .arg(QString::fromStdString(error.text()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -104,7 +40,7 @@ QuelborWindow::QuelborWindow(QWidget *parent)
     })
 {
     setObjectName(QStringLiteral("frm_Quelbor"));
-    setWindowTitle(QString::fromUtf8(caption));
+    setWindowTitle(QString::fromUtf8(windowDesign::caption));
 
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(12);
@@ -119,14 +55,19 @@ QuelborWindow::QuelborWindow(QWidget *parent)
 
     createControls();
     setTabOrder();
+    m_kappa = std::make_unique<GuardedSurface>(control<SurfaceWidget>("pic_kappa"));
+    m_schwindung = std::make_unique<GuardedSurface>(control<SurfaceWidget>("pic_Schwindung"));
+    m_loadingLabels = std::make_unique<WindowLoadingLabels>(*this);
     setWindowIcon(QIcon(svgPixmap(QStringLiteral(":/images/quelbor-icon.svg"),
                                   QSize(iconPixels, iconPixels), devicePixelRatioF())));
 
     const QPoint screenOrigin = QGuiApplication::primaryScreen()
                                     ? QGuiApplication::primaryScreen()->geometry().topLeft()
                                     : QPoint();
-    setGeometry(QRect(screenOrigin + QPoint(twipsToPixels(startLeft), twipsToPixels(startTop)),
-                      QSize(twipsToPixels(startClientWidth), twipsToPixels(startClientHeight))));
+    setGeometry(QRect(screenOrigin + QPoint(twipsToPixels(windowDesign::startLeft),
+                                            twipsToPixels(windowDesign::startTop)),
+                      QSize(twipsToPixels(windowDesign::startClientWidth),
+                            twipsToPixels(windowDesign::startClientHeight))));
 
     connect(&control<QPushButton>("cmd_Rechne"), &QPushButton::clicked, this,
             &QuelborWindow::onRechne);
@@ -140,11 +81,11 @@ void QuelborWindow::setErrorReporter(ErrorReporter reporter)
     m_reportError = std::move(reporter);
 }
 
-template <typename T> T &QuelborWindow::control(const char *name) const
+template <typename T> T &QuelborWindow::control(std::string_view name) const
 {
-    T *found = findChild<T *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    T *found = findChild<T *>(toQString(name), Qt::FindDirectChildrenOnly);
     if (!found)
-        throw std::logic_error(std::string("no control ") + name);
+        throw std::logic_error("no control " + std::string(name));
     return *found;
 }
 
@@ -166,7 +107,7 @@ void QuelborWindow::createControls()
 void QuelborWindow::setTabOrder()
 {
     QWidget *previous = nullptr;
-    for (const char *name : tabOrder) {
+    for (const char *name : windowDesign::tabOrder) {
         auto &next = control<QWidget>(name);
         if ((next.focusPolicy() & Qt::TabFocus) == 0)
             continue;
@@ -180,12 +121,19 @@ void QuelborWindow::setTabOrder()
 
 void QuelborWindow::onRechne()
 {
-    runAction(&QuelborWindow::calculate);
+    runAction([this] {
+        m_showsResult = false;
+        pressRechne(*this, m_model, m_scale);
+        m_showsResult = true;
+    });
 }
 
 void QuelborWindow::onNochmal()
 {
-    runAction(&QuelborWindow::reset);
+    runAction([this] {
+        m_showsResult = false;
+        pressNochmal(*this);
+    });
 }
 
 // The window is painted anew as soon as the running action has ended, before it reacts to the
@@ -198,98 +146,49 @@ void QuelborWindow::refresh()
 
 // Errors end the action at the step that failed: what was shown, written and drawn up to
 // there stays, and the window goes on working.
-void QuelborWindow::runAction(void (QuelborWindow::*steps)())
+void QuelborWindow::runAction(const std::function<void()> &steps)
 {
-    try {
-        (this->*steps)();
-    } catch (const CalculationError &error) {
-        m_reportError(errorMessage(error));
-    } catch (const std::exception &error) {
-        m_reportError(QStringLiteral("Unerwarteter Fehler:\n%1").arg(error.what()));
-    } catch (...) {
-        m_reportError(QStringLiteral("Unerwarteter Fehler."));
-    }
+    if (const auto report = failureReport(steps))
+        m_reportError(QString::fromStdString(*report));
 }
 
-void QuelborWindow::calculate()
+void QuelborWindow::setControlVisible(std::string_view name, bool visible)
 {
-    static constexpr VisibilityStep swapButtons[] = {{"cmd_Nochmal", true}, {"cmd_Rechne", false}};
-    static constexpr VisibilityStep showResults[] = {
-        {"lbl_n4", false},    {"lbl_n5", false},       {"lbl_n6", false},
-        {"lbl_n7", false},    {"lbl_n8", false},       {"lbl_Ergebnisse", true},
-        {"lbl_psianf", true}, {"lbl_XSE", true},       {"lbl_psiSE", true},
-        {"lbl_psi25", true},  {"lbl_kappa2525", true}, {"lbl_kappaGrenz", true},
-        {"txt_psianf", true}, {"txt_XSE", true},       {"txt_psiSE", true},
-        {"txt_psi25", true},  {"txt_kappa2525", true}, {"txt_kappaGrenz", true},
-    };
-
-    m_showsResult = false;
-    setVisibility(swapButtons);
-    setOuterWidthTwips(*this, resultWidth);
-    setOuterHeightTwips(*this, resultHeight);
-    setVisibility(showResults);
-
-    computeCharacteristics(m_model, inputTexts());
-    writeResults();
-    refresh();
-    setPersistentDrawing(true);
-
-    GuardedSurface kappa(control<SurfaceWidget>("pic_kappa"));
-    WindowLoadingLabels loadingLabels(*this);
-    drawDiffusivityChart(m_model, m_scale, kappa, loadingLabels);
-
-    GuardedSurface schwindung(control<SurfaceWidget>("pic_Schwindung"));
-    drawShrinkageChart(m_model, schwindung, [this] { refresh(); });
-    m_showsResult = true;
+    control<QWidget>(name).setVisible(visible);
 }
 
-void QuelborWindow::reset()
+void QuelborWindow::setOuterWidthTwips(int twips)
 {
-    static constexpr VisibilityStep hideResults[] = {
-        {"lbl_Ergebnisse", false}, {"lbl_psianf", false}, {"lbl_XSE", false},
-        {"lbl_psiSE", false},      {"lbl_psi25", false},  {"lbl_kappa2525", false},
-        {"lbl_kappaGrenz", false}, {"txt_psianf", false}, {"txt_XSE", false},
-        {"txt_psiSE", false},      {"txt_psi25", false},  {"txt_kappa2525", false},
-        {"txt_kappaGrenz", false}, {"lbl_n4", false},     {"lbl_n5", false},
-        {"lbl_n6", false},         {"lbl_n7", false},     {"lbl_n8", false},
-        {"cmd_Nochmal", false},    {"cmd_Rechne", true},
-    };
-    constexpr Rgb white{255, 255, 255};
-
-    m_showsResult = false;
-    setVisibility(hideResults);
-    control<SurfaceWidget>("pic_kappa").fillBox(0, 0, 6000, 6000, white);
-    control<SurfaceWidget>("pic_Schwindung").fillBox(0, 0, 4000, 1500, white);
-    refresh();
-    setOuterWidthTwips(*this, inputWidth);
-    setOuterHeightTwips(*this, inputHeight);
+    quelbor::setOuterWidthTwips(*this, twips);
 }
 
-void QuelborWindow::setVisibility(std::span<const VisibilityStep> steps)
+void QuelborWindow::setOuterHeightTwips(int twips)
 {
-    for (const VisibilityStep &step : steps)
-        control<QWidget>(step.name).setVisible(step.visible);
+    quelbor::setOuterHeightTwips(*this, twips);
 }
 
-InputTexts QuelborWindow::inputTexts() const
+std::string QuelborWindow::controlText(std::string_view box) const
 {
-    InputTexts texts;
-    for (const InputField &field : inputFields)
-        texts.*field.text = control<QLineEdit>(field.box).text().toStdString();
-    return texts;
+    return control<QLineEdit>(box).text().toStdString();
 }
 
-void QuelborWindow::writeResults()
+void QuelborWindow::setControlText(std::string_view box, const std::string &text)
 {
-    const std::string separator = QLocale().decimalPoint().toStdString();
-    for (const DisplayedResult &result : displayedResults(m_model)) {
-        const std::string text = formatResult(result.value, result.decimals, separator);
-        const FloatStatusGuard guard;
-        auto &box = control<QLineEdit>(result.box);
-        box.setText(QString::fromStdString(text));
-        // A result longer than its box shows its leading digits, not its end.
-        box.setCursorPosition(0);
-    }
+    const FloatStatusGuard guard;
+    auto &target = control<QLineEdit>(box);
+    target.setText(QString::fromStdString(text));
+    // A result longer than its box shows its leading digits, not its end.
+    target.setCursorPosition(0);
+}
+
+std::string QuelborWindow::decimalSeparator() const
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+LoadingLabels &QuelborWindow::loadingLabels()
+{
+    return *m_loadingLabels;
 }
 
 void QuelborWindow::setPersistentDrawing(bool on)

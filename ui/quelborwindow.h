@@ -1,24 +1,26 @@
 #pragma once
 
 #include "dryingmodel.h"
+#include "guardedsurface.h"
 #include "moisturecurves.h"
+#include "windowcontrols.h"
+#include "windowloadinglabels.h"
 
 #include <QWidget>
 
 #include <functional>
-#include <span>
+#include <memory>
 
 class QString;
 
 namespace quelbor {
 
-struct InputTexts;
-
 // The program's one window, frm_Quelbor: the inputs of the drying model, "Rechne !" and
 // "Nochmal !", the six results and the two charts with their captions. Every control is made
 // from the control table and found by its object name. The window owns the model record and
-// the water-loading scale for its whole life; each calculation overwrites them.
-class QuelborWindow : public QWidget
+// the water-loading scale for its whole life; each calculation overwrites them. The button
+// actions are the toolkit-free ones of buttonactions.h, working the window as WindowControls.
+class QuelborWindow : public QWidget, private WindowControls
 {
     Q_OBJECT
 
@@ -40,31 +42,33 @@ public slots:
     // "Nochmal !": paints the charts white and returns to the input state.
     void onNochmal();
     // Has the window with all its controls and surfaces painted anew once the action ends.
-    void refresh();
+    void refresh() override;
 
 private:
-    struct VisibilityStep
-    {
-        const char *name;
-        bool visible;
-    };
-
-    template <typename T> T &control(const char *name) const;
+    template <typename T> T &control(std::string_view name) const;
     void createControls();
     void setTabOrder();
-    void runAction(void (QuelborWindow::*steps)());
-    void calculate();
-    void reset();
-    void setVisibility(std::span<const VisibilityStep> steps);
-    InputTexts inputTexts() const;
-    void writeResults();
-    void setPersistentDrawing(bool on);
+    void runAction(const std::function<void()> &steps);
+
+    void setControlVisible(std::string_view name, bool visible) override;
+    void setOuterWidthTwips(int twips) override;
+    void setOuterHeightTwips(int twips) override;
+    std::string controlText(std::string_view box) const override;
+    void setControlText(std::string_view box, const std::string &text) override;
+    std::string decimalSeparator() const override;
+    void setPersistentDrawing(bool on) override;
+    DrawingSurface &kappaChart() override { return *m_kappa; }
+    DrawingSurface &schwindungChart() override { return *m_schwindung; }
+    LoadingLabels &loadingLabels() override;
 
     DryingModel m_model;
     LoadingScale m_scale;
     ErrorReporter m_reportError;
     bool m_persistentDrawing = false;
     bool m_showsResult = false;
+    std::unique_ptr<GuardedSurface> m_kappa;
+    std::unique_ptr<GuardedSurface> m_schwindung;
+    std::unique_ptr<WindowLoadingLabels> m_loadingLabels;
 };
 
 } // namespace quelbor

@@ -1,0 +1,161 @@
+#include "pagedesign.h"
+
+#include "controlgeometry.h"
+#include "controltable.h"
+#include "numbertext.h"
+#include "twips.h"
+#include "windowdesign.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace quelbor {
+
+namespace {
+
+constexpr double windowFontPoints = 12;
+
+const char *kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::TextBox:
+        return "textbox";
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::Surface:
+        return "surface";
+    case ControlKind::Image:
+        return "image";
+    case ControlKind::Line:
+        break;
+    }
+    return "line";
+}
+
+const char *alignName(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Centre:
+        return "center";
+    case TextAlign::Right:
+        return "right";
+    case TextAlign::Left:
+        break;
+    }
+    return "left";
+}
+
+// The control's place in the keyboard order, counted from 1, or 0 when it has none.
+int tabPosition(std::string_view name)
+{
+    const auto &order = windowDesign::tabOrder;
+    const auto found = std::find(std::begin(order), std::end(order), name);
+    return found == std::end(order) ? 0 : static_cast<int>(found - std::begin(order)) + 1;
+}
+
+// A small JSON writer of its own: the page reads this at every start, and a general JSON
+// library costs the WebAssembly build far more time than the few fields here need.
+class DesignWriter
+{
+public:
+    void text(std::string_view key, std::string_view value)
+    {
+        field(key);
+        m_json += '"';
+        for (const char c : value) {
+            if (c == '"' || c == '\\')
+                m_json += '\\';
+            m_json += c;
+        }
+        m_json += '"';
+    }
+    void number(std::string_view key, double value)
+    {
+        field(key);
+        m_json += numberText(value, std::chars_format::general, 17);
+    }
+    void flag(std::string_view key, bool value)
+    {
+        field(key);
+        m_json += value ? "true" : "false";
+    }
+    void numbers(std::string_view key, std::initializer_list<double> values)
+    {
+        field(key);
+        m_json += '[';
+        for (const double value : values) {
+            if (m_json.back() != '[')
+                m_json += ',';
+            m_json += numberText(value, std::chars_format::general, 17);
+        }
+        m_json += ']';
+    }
+    void open(std::string_view key, char bracket)
+    {
+        field(key);
+        m_json += bracket;
+    }
+    void close(char bracket) { m_json += bracket; }
+
+    std::string take() { return std::move(m_json); }
+
+private:
+    void field(std::string_view key)
+    {
+        if (!m_json.empty() && m_json.back() != '{' && m_json.back() != '[')
+            m_json += ',';
+        if (!key.empty()) {
+            m_json += '"';
+            m_json += key;
+            m_json += "\":";
+        }
+    }
+
+    std::string m_json;
+};
+
+void writeControl(DesignWriter &json, const ControlDesign &design)
+{
+    const TwipsRect rect = controlRect(design);
+    json.open({}, '{');
+    json.text("name", design.name);
+    json.text("kind", kindName(design.kind));
+    json.text("text", design.text);
+    json.numbers("twips", {rect.left, rect.top, rect.width, rect.height});
+    json.numbers("pixels", {static_cast<double>(twipsToPixels(rect.left)),
+                            static_cast<double>(twipsToPixels(rect.top)),
+                            static_cast<double>(twipsToPixels(rect.width)),
+                            static_cast<double>(twipsToPixels(rect.height))});
+    json.number("points", design.pointSize == windowFont ? windowFontPoints : design.pointSize);
+    json.flag("underlined", design.style == TextStyle::Underlined);
+    json.flag("italic", design.style == TextStyle::Italic);
+    json.numbers("colour",
+                 {static_cast<double>(design.colour.red), static_cast<double>(design.colour.green),
+                  static_cast<double>(design.colour.blue)});
+    json.text("align", alignName(design.align));
+    json.flag("visible", design.atStart == AtStart::Visible);
+    json.number("tabPosition", tabPosition(design.name));
+    json.close('}');
+}
+
+} // namespace
+
+std::string pageDesignJson()
+{
+    DesignWriter json;
+    json.open({}, '{');
+    json.text("caption", windowDesign::caption);
+    json.numbers("clientPixels",
+                 {static_cast<double>(twipsToPixels(windowDesign::startClientWidth)),
+                  static_cast<double>(twipsToPixels(windowDesign::startClientHeight))});
+    json.open("controls", '[');
+    for (const ControlDesign &design : controlTable())
+        writeControl(json, design);
+    json.close(']');
+    json.close('}');
+    return json.take();
+}
+
+} // namespace quelbor
