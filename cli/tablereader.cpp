@@ -34,6 +34,13 @@ bool onlyLineEnds(std::string_view text)
     return text.find_first_not_of("\r\n") == std::string_view::npos;
 }
 
+// The first line of the text with its line end, or all of it.
+std::size_t firstLineSize(std::string_view text)
+{
+    const std::size_t newline = text.find('\n');
+    return newline == std::string_view::npos ? text.size() : newline + 1;
+}
+
 } // namespace
 
 TableReader::TableReader(std::FILE *input)
@@ -177,9 +184,9 @@ void TableReader::finish()
         reportMalformed(rowLine, "quote not closed");
         m_lineNumber = rowLine;
         std::string_view rest(rowBytes);
-        rest.remove_prefix(std::min(rest.size(), rest.find('\n') + 1));
+        rest.remove_prefix(firstLineSize(rest));
         while (!rest.empty()) {
-            const std::size_t size = std::min(rest.size(), rest.find('\n') + 1);
+            const std::size_t size = firstLineSize(rest);
             feedLine(rest.substr(0, size));
             rest.remove_prefix(size);
         }
