@@ -116,6 +116,9 @@ TEST(Batch, TablesGiveTheWholeOutput)
          "quelbor-calc: line 4: quote not closed\n"
          "quelbor-calc: 2 of 4 rows failed\n",
          1},
+        {"quoteOpenOnTheLastLineWithoutLineEnd", header7 + "\n1850;\"0,25",
+         header7 + ";" + results7 + ";error\n;;;;;;;;;;;;;line 2: quote not closed\n",
+         "quelbor-calc: line 2: quote not closed\nquelbor-calc: 1 of 1 rows failed\n", 1},
         {"headerOnly", header7 + "\r\n", header7 + ";" + results7 + ";error\r\n", "", 0},
         {"emptyTable", "\n\n", "", "quelbor-calc: line 1: the table has no header\n", 2},
         {"headerWithoutInputs", "\nProbe;Datum\nA;1\n", "",
