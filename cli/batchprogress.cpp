@@ -19,7 +19,8 @@ void BatchProgress::show(bool last)
     m_lastShown = now;
     const double seconds = std::chrono::duration<double>(now - m_start).count();
     std::fprintf(m_terminal, "\r%ld rows, %.0f rows/s, %ld failed%s", m_rows,
-                 seconds > 0 ? m_rows / seconds : 0.0, m_failed, last ? "\n" : "");
+                 seconds > 0 ? static_cast<double>(m_rows) / seconds : 0.0, m_failed,
+                 last ? "\n" : "");
     std::fflush(m_terminal);
 }
 

@@ -96,7 +96,7 @@ RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchW
             columns.readTexts(row.cells, texts);
             error = calculation.press(texts, {results, kappa, schwindung, labels, [] {}});
         } else {
-            malformed = "line " + std::to_string(row.line) + ": " + malformed;
+            malformed.insert(0, "line " + std::to_string(row.line) + ": ");
             std::fprintf(messages, "quelbor-calc: %s\n", malformed.c_str());
         }
         writer.writeRow({row.line, row.cells, texts, calculation, results, error, malformed});

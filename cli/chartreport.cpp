@@ -1,6 +1,8 @@
 #include "chartreport.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 
 namespace quelbor {
@@ -50,8 +52,8 @@ Json operationJson(const SurfaceOperation &op)
 Json surfaceJson(const RecordingSurface &surface)
 {
     Json json = Json::array();
-    for (const SurfaceOperation &op : surface.operations())
-        json.push_back(operationJson(op));
+    std::transform(surface.operations().begin(), surface.operations().end(),
+                   std::back_inserter(json), operationJson);
     return json;
 }
 

@@ -74,20 +74,23 @@ std::optional<CalcRequest> parseCommandLine(const std::vector<std::string> &argu
     // CLI11 reads the arguments from the back. "--thetaMess=" gives an empty text, as an empty
     // box does: handed over as a value of its own, which CLI11 keeps.
     std::vector<std::string> reversed;
-    for (auto argument = arguments.rbegin(); argument != arguments.rend(); ++argument) {
-        if (argument->starts_with("--") && argument->find('=') == argument->size() - 1) {
+    for (const std::string &argument : arguments) {
+        if (argument.starts_with("--") && argument.find('=') == argument.size() - 1) {
+            reversed.push_back(argument.substr(0, argument.size() - 1));
             reversed.emplace_back();
-            reversed.push_back(argument->substr(0, argument->size() - 1));
         } else {
-            reversed.push_back(*argument);
+            reversed.push_back(argument);
         }
     }
+    std::reverse(reversed.begin(), reversed.end());
     try {
         app->parse(reversed);
-        for (const CLI::Option *option : app->get_options()) {
-            if (option->count() > 1)
-                throw CLI::ArgumentMismatch(option->get_name() + " is given more than once");
-        }
+        const auto options = app->get_options();
+        const auto repeated =
+            std::find_if(options.begin(), options.end(),
+                         [](const CLI::Option *option) { return option->count() > 1; });
+        if (repeated != options.end())
+            throw CLI::ArgumentMismatch((*repeated)->get_name() + " is given more than once");
     } catch (const CLI::ParseError &failure) {
         error = failure.what();
         return std::nullopt;

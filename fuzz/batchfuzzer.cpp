@@ -38,8 +38,9 @@ struct Outcome
     std::string output;
 };
 
-Outcome run(std::string table, const BatchRequest &request)
+Outcome run(std::string_view bytes, const BatchRequest &request)
 {
+    std::string table(bytes);
     std::FILE *input = fmemopen(table.data(), table.size(), "r");
     char *output = nullptr;
     std::size_t outputSize = 0;
@@ -70,8 +71,9 @@ long rowsWithoutQuotes(std::string_view table)
     return pieces - 1;
 }
 
-void checkCsv(std::string output, long expectedRows)
+void checkCsv(std::string_view written, long expectedRows)
 {
+    std::string output(written);
     std::FILE *stream = fmemopen(output.data(), output.size(), "r");
     TableReader reader(stream);
     TableRow header;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 using namespace quelbor;
 
@@ -28,8 +29,10 @@ std::string readAll(char *buffer, std::size_t size)
     return text;
 }
 
-BatchOutcome runOn(std::string table, BatchFormat format = BatchFormat::Csv, bool allFields = false)
+BatchOutcome runOn(std::string_view bytes, BatchFormat format = BatchFormat::Csv,
+                   bool allFields = false)
 {
+    std::string table(bytes);
     std::FILE *input = fmemopen(table.data(), table.size(), "r");
     char *output = nullptr;
     char *messages = nullptr;
