@@ -53,8 +53,7 @@ std::unique_ptr<BatchWriter> makeWriter(const BatchRequest &request, const Batch
 {
     if (request.format == BatchFormat::Jsonl)
         return std::make_unique<JsonlBatchWriter>(output, columns);
-    return std::make_unique<CsvBatchWriter>(output, columns, reader.separator(), reader.crlf(),
-                                            request.allFields);
+    return std::make_unique<CsvBatchWriter>(output, columns, reader.format(), request.allFields);
 }
 
 struct RowCounts
@@ -119,7 +118,7 @@ int runBatch(const BatchRequest &request, const std::string &regionalSeparator,
         const std::string decimalSeparator =
             request.format == BatchFormat::Jsonl
                 ? regionalSeparator
-                : CsvBatchWriter::decimalSeparatorFor(reader.separator());
+                : CsvBatchWriter::decimalSeparatorFor(reader.format().separator);
         const RowCounts counts =
             calculateRows(reader, columns, *writer, decimalSeparator, streams.messages);
         writer->finish();

@@ -8,19 +8,22 @@
 
 namespace quelbor {
 
-CsvBatchWriter::CsvBatchWriter(std::FILE *output, const BatchColumns &columns, char separator,
-                               bool crlf, bool allFields)
+CsvBatchWriter::CsvBatchWriter(std::FILE *output, const BatchColumns &columns,
+                               const TableFormat &format, bool allFields)
     : m_output(output)
     , m_columns(columns)
-    , m_separator(separator)
-    , m_decimal(decimalSeparatorFor(separator).front())
-    , m_lineEnd(crlf ? "\r\n" : "\n")
+    , m_separator(format.separator)
+    , m_decimal(decimalSeparatorFor(format.separator).front())
+    , m_lineEnd(format.crlf ? "\r\n" : "\n")
+    , m_byteOrderMark(format.byteOrderMark)
     , m_allFields(allFields)
-    , m_needsQuotes{separator, '"', '\r', '\n'}
+    , m_needsQuotes{format.separator, '"', '\r', '\n'}
 {}
 
 void CsvBatchWriter::writeHeader()
 {
+    if (m_byteOrderMark)
+        m_output.text() += "\xEF\xBB\xBF";
     const std::vector<std::string> &names = m_columns.names();
     for (std::size_t column = 0; column < names.size(); ++column)
         cell(names[column], column == 0);

@@ -2,20 +2,21 @@
 
 #include "batchwriter.h"
 #include "outputbuffer.h"
+#include "tablereader.h"
 
 #include <cstdio>
 
 namespace quelbor {
 
-// The batch as a table with the input's separator and line end: every column of the input in
-// its place, the input columns the table lacks (with the default texts used), the six results
-// as the window shows them (a decimal comma with ";", else a point), with allFields every
+// The batch as a table with the input's separator, line end and byte-order mark: every column of
+// the input in its place, the input columns the table lacks (with the default texts used), the six
+// results as the window shows them (a decimal comma with ";", else a point), with allFields every
 // model value (read back to the same double), and "error": empty, the window's error report
 // ("Laufzeitfehler 11: Division durch Null"), or why the row could not be read.
 class CsvBatchWriter : public BatchWriter
 {
 public:
-    CsvBatchWriter(std::FILE *output, const BatchColumns &columns, char separator, bool crlf,
+    CsvBatchWriter(std::FILE *output, const BatchColumns &columns, const TableFormat &format,
                    bool allFields);
 
     static std::string decimalSeparatorFor(char separator) { return separator == ';' ? "," : "."; }
@@ -34,6 +35,7 @@ private:
     char m_separator;
     char m_decimal;
     const char *m_lineEnd;
+    bool m_byteOrderMark;
     bool m_allFields;
     std::string m_needsQuotes;
 };

@@ -60,7 +60,7 @@ void TableReader::startParser()
     if (csv_init(&m_parser, 0) != 0)
         throw std::bad_alloc();
     csv_set_space_func(&m_parser, noBlanks);
-    csv_set_delim(&m_parser, static_cast<unsigned char>(m_separator));
+    csv_set_delim(&m_parser, static_cast<unsigned char>(m_format.separator));
 }
 
 bool TableReader::next(TableRow &row)
@@ -126,8 +126,10 @@ bool TableReader::readChunk()
 void TableReader::feedLine(std::string_view line)
 {
     ++m_lineNumber;
-    if (m_lineNumber == 1 && line.starts_with(byteOrderMark))
+    if (m_lineNumber == 1 && line.starts_with(byteOrderMark)) {
         line.remove_prefix(byteOrderMark.size());
+        m_format.byteOrderMark = true;
+    }
     if (!m_separatorKnown) {
         if (onlyLineEnds(line))
             return;
@@ -160,10 +162,11 @@ void TableReader::detectSeparator(std::string_view line)
             counts[i] += !quoted && c == candidates[i];
     }
     const auto most = std::max_element(counts.begin(), counts.end());
-    m_separator = *most > 0 ? candidates[static_cast<std::size_t>(most - counts.begin())] : ';';
-    m_crlf = line.ends_with("\r\n");
+    m_format.separator =
+        *most > 0 ? candidates[static_cast<std::size_t>(most - counts.begin())] : ';';
+    m_format.crlf = line.ends_with("\r\n");
     m_separatorKnown = true;
-    csv_set_delim(&m_parser, static_cast<unsigned char>(m_separator));
+    csv_set_delim(&m_parser, static_cast<unsigned char>(m_format.separator));
 }
 
 // At the end of the stream: the last row, also without a final line end. A quote still open

@@ -10,6 +10,15 @@
 
 namespace quelbor {
 
+// How a table is written: what its rows are separated by, and whether it starts with a UTF-8
+// byte-order mark.
+struct TableFormat
+{
+    char separator = ';';
+    bool crlf = false; // the first line ends with CR LF
+    bool byteOrderMark = false;
+};
+
 // One row of a table as read.
 struct TableRow
 {
@@ -40,8 +49,7 @@ public:
     // The next row into `row` (its vectors are reused); false at the end of the table.
     bool next(TableRow &row);
 
-    char separator() const { return m_separator; }
-    bool crlf() const { return m_crlf; }     // the first line ends with CR LF
+    const TableFormat &format() const { return m_format; }
     bool failed() const { return m_failed; } // reading the stream failed
 
     // Called by libcsv.
@@ -69,8 +77,7 @@ private:
 
     long m_lineNumber = 0;
     bool m_separatorKnown = false;
-    char m_separator = ';';
-    bool m_crlf = false;
+    TableFormat m_format;
 
     long m_rowLine = 0;
     bool m_rowOpen = false; // the slot after the ready rows holds cells of the row being read

@@ -73,7 +73,7 @@ TEST(Batch, TablesGiveTheWholeOutput)
              "C;1 850;0.30;0,185;6,2;45;20,5;7;Gr\xC3\xBC\xC3\x9F"
              "e \xF0\x9F\xA7\xB1 \xFF\r\n" +
              "D;1850;;0,185;6,2;45;20,5;7;\r\n",
-         "Probe;" + header7 + ";Notiz;" + results7 + ";error\r\n" +
+         "\xEF\xBB\xBFProbe;" + header7 + ";Notiz;" + results7 + ";error\r\n" +
              "\"A;1\";1850;0,25;0,185;6,2;45;20,5;7;\"sagt \"\"gut\"\"\r\nzwei Zeilen\";" +
              "0,382;0,136;0,251;0,382;74,2;32,0;\r\n" +
              "B;1850;0,25;0,185;100;45;20,5;7;;;;;;;;Laufzeitfehler 11: Division durch Null\r\n" +
