@@ -1,6 +1,8 @@
 #include "chartreport.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 
 namespace quelbor {
@@ -34,43 +36,38 @@ std::array<LabelState, 9> labelStates(const RecordingLabels &labels)
     return states;
 }
 
-std::string operationJson(const SurfaceOperation &op)
+Json operationJson(const SurfaceOperation &op)
 {
     if (op.kind == SurfaceOperation::Kind::Width)
-        return R"({"op": "width", "value": )" + std::to_string(op.width) + "}";
-    const char *name = op.kind == SurfaceOperation::Kind::Line ? "line" : "box";
-    return std::string(R"({"op": ")") + name + R"(", "x1": )" + jsonNumber(op.x1) + R"(, "y1": )" +
-           jsonNumber(op.y1) + R"(, "x2": )" + jsonNumber(op.x2) + R"(, "y2": )" +
-           jsonNumber(op.y2) + R"(, "rgb": [)" + std::to_string(op.colour.red) + ", " +
-           std::to_string(op.colour.green) + ", " + std::to_string(op.colour.blue) +
-           R"(], "width": )" + std::to_string(op.width) + "}";
+        return {{"op", "width"}, {"value", op.width}};
+    return {{"op", op.kind == SurfaceOperation::Kind::Line ? "line" : "box"},
+            {"x1", op.x1},
+            {"y1", op.y1},
+            {"x2", op.x2},
+            {"y2", op.y2},
+            {"rgb", {op.colour.red, op.colour.green, op.colour.blue}},
+            {"width", op.width}};
 }
 
-void writeSurface(JsonWriter &json, const char *name, const RecordingSurface &surface)
+Json surfaceJson(const RecordingSurface &surface)
 {
-    json.beginArray(name);
-    for (const SurfaceOperation &op : surface.operations())
-        json.rawField({}, operationJson(op));
-    json.endArray();
+    Json json = Json::array();
+    std::transform(surface.operations().begin(), surface.operations().end(),
+                   std::back_inserter(json), operationJson);
+    return json;
 }
 
 } // namespace
 
-void writeCharts(JsonWriter &json, const CalculationRecord &record)
+void addCharts(Json &json, const CalculationRecord &record)
 {
     const std::array<LabelState, 9> labels = labelStates(record.labels);
-    json.beginObject("labels");
-    for (std::size_t k = 1; k < labels.size(); ++k) {
-        json.beginObject("lbl_n" + std::to_string(k));
-        json.numberField("left", labels[k].left);
-        json.boolField("visible", labels[k].visible);
-        json.endObject();
-    }
-    json.endObject();
-    json.beginObject("surfaces");
-    writeSurface(json, "pic_kappa", record.kappa);
-    writeSurface(json, "pic_Schwindung", record.schwindung);
-    json.endObject();
+    Json &labelsJson = json["labels"] = Json::object();
+    for (std::size_t k = 1; k < labels.size(); ++k)
+        labelsJson["lbl_n" + std::to_string(k)] = {{"left", labels[k].left},
+                                                   {"visible", labels[k].visible}};
+    json["surfaces"] = {{"pic_kappa", surfaceJson(record.kappa)},
+                        {"pic_Schwindung", surfaceJson(record.schwindung)}};
 }
 
 } // namespace quelbor

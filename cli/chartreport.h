@@ -1,13 +1,13 @@
 #pragma once
 
+#include "calculationjson.h"
 #include "calculationrecord.h"
-#include "jsonwriter.h"
 
 namespace quelbor {
 
-// Writes what one press drew: "labels" with the left edge (twips) and visibility of lbl_n1 ...
+// Adds what one press drew: "labels" with the left edge (twips) and visibility of lbl_n1 ...
 // lbl_n8 as the window then shows them, and "surfaces" with every operation on pic_kappa and
 // pic_Schwindung in drawing order.
-void writeCharts(JsonWriter &json, const CalculationRecord &record);
+void addCharts(Json &json, const CalculationRecord &record);
 
 } // namespace quelbor

@@ -1,86 +1,118 @@
 #include "commandline.h"
 
-#include <array>
-#include <string_view>
+#include "inputfields.h"
+#include "version.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
 
 namespace quelbor {
 
 namespace {
 
-struct InputOption
-{
-    std::string_view name;
-    std::string InputTexts::*text;
-};
+const char *const description =
+    "Computes the drying characteristics of one body and prints them as JSON, or with --batch "
+    "those of every row of a table. Each input is read as the window reads it (decimal comma "
+    "or point); an input not given takes the window's default text.";
 
-const std::array<InputOption, 7> inputOptions{{
-    {"rhoSE", &InputTexts::rhoSE},
-    {"Xanf", &InputTexts::Xanf},
-    {"Xmess", &InputTexts::Xmess},
-    {"ksiSE", &InputTexts::ksiSE},
-    {"kappaMess", &InputTexts::kappaMess},
-    {"thetaMess", &InputTexts::thetaMess},
-    {"KappaSteig", &InputTexts::KappaSteig},
-}};
+const char *const exitStatuses =
+    "Exit status: 0 calculated, 1 calculation error (reported in the output; with --batch: "
+    "some row failed), 2 bad usage or a table that cannot be read.";
+
+// The parser fills `request`, `batch` and `format` as it reads.
+std::unique_ptr<CLI::App> makeParser(CalcRequest &request, BatchRequest &batch, std::string &format)
+{
+    auto app = std::make_unique<CLI::App>(description, "quelbor-calc");
+    app->set_help_flag();
+    app->footer(exitStatuses);
+
+    std::vector<CLI::Option *> single;
+    for (const InputField &input : inputFields) {
+        std::string &text = request.texts.*input.text;
+        single.push_back(app->add_option(std::string("--") + input.name, text,
+                                         std::string(input.description) + " (default " + text + ")")
+                             ->type_name("TEXT"));
+    }
+    single.push_back(
+        app->add_flag("--charts", request.charts, "also print both charts' labels and lines"));
+
+    CLI::Option *batchOption =
+        app->add_option("--batch", batch.input,
+                        "calculate every row of a table (CSV with ; , or tab; - reads "
+                        "standard input)")
+            ->type_name("FILE");
+    for (CLI::Option *option : single)
+        option->excludes(batchOption);
+    app->add_option("--output", batch.output,
+                    "write the batch results to FILE (default: "
+                    "standard output)")
+        ->type_name("FILE")
+        ->needs(batchOption);
+    app->add_option("--format", format, "batch output: csv (default) or jsonl")
+        ->check(CLI::IsMember({"csv", "jsonl"}))
+        ->type_name("FORMAT")
+        ->needs(batchOption);
+    app->add_flag("--all-fields", batch.allFields,
+                  "batch csv: add every model value, written to read back exactly")
+        ->needs(batchOption);
+
+    app->add_flag("-h,--help", request.help, "print this help and exit");
+    app->add_flag("--version", request.version, "print the version and exit");
+    return app;
+}
 
 } // namespace
-
-const char *const usageText =
-    "Usage: quelbor-calc [--INPUT=TEXT]... [--charts]\n"
-    "  or:  quelbor-calc --help | --version\n"
-    "\n"
-    "Computes the drying characteristics of one body and prints them as JSON. Each input is\n"
-    "read as the window reads it (decimal comma or point); an input not given takes the\n"
-    "window's default text.\n"
-    "\n"
-    "Options:\n"
-    "  --rhoSE       density of the dried body in kg/m3            (default 1850)\n"
-    "  --Xanf        initial water loading in kg/kg                 (default 0,25)\n"
-    "  --Xmess       water loading of the diffusivity measurement   (default 0,185)\n"
-    "  --ksiSE       linear drying shrinkage in %                   (default 6,2)\n"
-    "  --kappaMess   measured diffusivity in 1e-9 m2/s              (default 45)\n"
-    "  --thetaMess   temperature of the measurement in degC         (default 20,5)\n"
-    "  --KappaSteig  slope of log10 kappa below the limit moisture  (default 7)\n"
-    "  --charts      also draw both charts and print their labels and lines\n"
-    "  -h, --help    print this help and exit\n"
-    "  --version     print the version and exit\n"
-    "\n"
-    "Exit status: 0 calculated, 1 calculation error (reported in the JSON), 2 bad usage.\n";
 
 std::optional<CalcRequest> parseCommandLine(const std::vector<std::string> &arguments,
                                             std::string &error)
 {
     CalcRequest request;
+    BatchRequest batch;
+    std::string format = "csv";
+    const auto app = makeParser(request, batch, format);
+    // CLI11 reads the arguments from the back. "--thetaMess=" gives an empty text, as an empty
+    // box does: handed over as a value of its own, which CLI11 keeps.
+    std::vector<std::string> reversed;
     for (const std::string &argument : arguments) {
-        if (argument == "--help" || argument == "-h") {
-            request.help = true;
-            continue;
-        }
-        if (argument == "--version") {
-            request.version = true;
-            continue;
-        }
-        if (argument == "--charts") {
-            request.charts = true;
-            continue;
-        }
-        const std::size_t equals = argument.find('=');
-        const std::string_view name = argument.rfind("--", 0) == 0 && equals != std::string::npos
-                                          ? std::string_view(argument).substr(2, equals - 2)
-                                          : std::string_view();
-        bool known = false;
-        for (const InputOption &option : inputOptions) {
-            if (option.name == name) {
-                request.texts.*option.text = argument.substr(equals + 1);
-                known = true;
-            }
-        }
-        if (!known) {
-            error = "unknown option: " + argument;
-            return std::nullopt;
+        if (argument.starts_with("--") && argument.find('=') == argument.size() - 1) {
+            reversed.push_back(argument.substr(0, argument.size() - 1));
+            reversed.emplace_back();
+        } else {
+            reversed.push_back(argument);
         }
     }
+    std::reverse(reversed.begin(), reversed.end());
+    try {
+        app->parse(reversed);
+        const auto options = app->get_options();
+        const auto repeated =
+            std::find_if(options.begin(), options.end(),
+                         [](const CLI::Option *option) { return option->count() > 1; });
+        if (repeated != options.end())
+            throw CLI::ArgumentMismatch((*repeated)->get_name() + " is given more than once");
+    } catch (const CLI::ParseError &failure) {
+        error = failure.what();
+        return std::nullopt;
+    }
+    if (app->count("--batch") > 0) {
+        batch.format = format == "jsonl" ? BatchFormat::Jsonl : BatchFormat::Csv;
+        request.batch = batch;
+    }
     return request;
+}
+
+std::string usageText()
+{
+    CalcRequest request;
+    BatchRequest batch;
+    std::string format;
+    return makeParser(request, batch, format)->help();
+}
+
+std::string versionText()
+{
+    return std::string("quelbor-calc ") + projectVersion + "\n";
 }
 
 } // namespace quelbor

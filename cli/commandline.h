@@ -8,21 +8,37 @@
 
 namespace quelbor {
 
+// How a batch table is written.
+enum class BatchFormat { Csv, Jsonl };
+
+// What `quelbor-calc --batch` is asked to do.
+struct BatchRequest
+{
+    std::string input;  // a path, or "-" for standard input
+    std::string output; // a path, or empty for standard output
+    BatchFormat format = BatchFormat::Csv;
+    bool allFields = false;
+};
+
 // What one run of quelbor-calc is asked to do.
 struct CalcRequest
 {
     InputTexts texts; // inputs not given keep the window's default texts
     bool charts = false;
     std::string decimalSeparator = ","; // of the six result texts
+    std::optional<BatchRequest> batch;
     bool help = false;
     bool version = false;
 };
 
-// Reads options of the form --rhoSE=1850 (one per input, named after the model's fields),
-// --charts, --help and --version. Returns nothing and sets `error` on bad usage.
+// Reads the options: one per input, named after the model's fields (--rhoSE=1850 or
+// --rhoSE 1850), --charts, the batch options, --help and --version. Returns nothing and sets
+// `error` on bad usage: an unknown or repeated option, a missing value, options that do not
+// go together.
 std::optional<CalcRequest> parseCommandLine(const std::vector<std::string> &arguments,
                                             std::string &error);
 
-extern const char *const usageText;
+std::string usageText();
+std::string versionText();
 
 } // namespace quelbor

@@ -1,14 +1,30 @@
 #pragma once
 
 #include "calculationrecord.h"
+#include "drawingsurface.h"
 #include "dryingmodel.h"
 #include "inputtexts.h"
+#include "loadinglabels.h"
 #include "moisturecurves.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace quelbor {
+
+// Where one press writes besides the model: the six result texts (appended), both chart
+// surfaces, the water-loading labels, and the window's refresh as the last step.
+struct PressTargets
+{
+    std::vector<std::string> &results;
+    DrawingSurface &kappa;      // 6000 x 4000
+    DrawingSurface &schwindung; // 4000 x 1500
+    LoadingLabels &labels;
+    std::function<void()> refreshWindow;
+};
 
 // The calculation as the main window runs it, without the toolkit: the model and the
 // water-loading scale live as long as this object, as they live as long as the window, and
@@ -27,11 +43,15 @@ public:
     // leaves this function.
     CalculationRecord press(const InputTexts &texts);
 
+    // The same press onto other targets, such as surfaces that discard what is drawn. Returns
+    // the error that ended it, if one did.
+    std::optional<ErrorKind> press(const InputTexts &texts, const PressTargets &targets);
+
     const DryingModel &model() const { return m_model; }
     const LoadingScale &scale() const { return m_scale; }
 
 private:
-    void calculate(const InputTexts &texts, CalculationRecord &record);
+    void calculate(const InputTexts &texts, const PressTargets &targets);
 
     std::string m_separator;
     DryingModel m_model;

@@ -1,0 +1,33 @@
+#include "batchprogress.h"
+
+#include <unistd.h>
+
+namespace quelbor {
+
+BatchProgress::BatchProgress(std::FILE *terminal)
+    : m_terminal(terminal)
+    , m_shown(isatty(fileno(terminal)) == 1)
+    , m_start(std::chrono::steady_clock::now())
+    , m_lastShown(m_start)
+{}
+
+void BatchProgress::show(bool last)
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (!last && now - m_lastShown < std::chrono::milliseconds(500))
+        return;
+    m_lastShown = now;
+    const double seconds = std::chrono::duration<double>(now - m_start).count();
+    std::fprintf(m_terminal, "\r%ld rows, %.0f rows/s, %ld failed%s", m_rows,
+                 seconds > 0 ? static_cast<double>(m_rows) / seconds : 0.0, m_failed,
+                 last ? "\n" : "");
+    std::fflush(m_terminal);
+}
+
+void BatchProgress::finish()
+{
+    if (m_shown && m_rows > 0)
+        show(true);
+}
+
+} // namespace quelbor

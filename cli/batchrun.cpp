@@ -1,0 +1,138 @@
+#include "batchrun.h"
+
+#include "batchcolumns.h"
+#include "batchprogress.h"
+#include "csvbatchwriter.h"
+#include "discardinglabels.h"
+#include "discardingsurface.h"
+#include "jsonlbatchwriter.h"
+#include "tablereader.h"
+#include "windowcalculation.h"
+
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+
+namespace quelbor {
+
+namespace {
+
+struct BatchFailure : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
+
+BatchColumns readHeader(TableReader &reader, const BatchStreams &streams)
+{
+    TableRow header;
+    if (!reader.next(header)) {
+        throw BatchFailure(reader.failed() ? "the table cannot be read"
+                                           : "line 1: the table has no header");
+    }
+    const std::string line = "line " + std::to_string(header.line) + ": ";
+    if (!header.malformed.empty())
+        throw BatchFailure(line + "the header cannot be read: " + header.malformed);
+    std::string error;
+    header.cells.resize(header.count);
+    auto columns = BatchColumns::fromHeader(header.cells, error);
+    if (!columns)
+        throw BatchFailure(line + error);
+    for (std::size_t input = 0; input < inputFields.size(); ++input) {
+        if (columns->inputColumns()[input] == BatchColumns::missing) {
+            std::fprintf(streams.messages,
+                         "quelbor-calc: warning: no column %s, every row takes the window's "
+                         "default text \"%s\"\n",
+                         inputFields[input].name, (InputTexts{}.*inputFields[input].text).c_str());
+        }
+    }
+    return std::move(*columns);
+}
+
+std::unique_ptr<BatchWriter> makeWriter(const BatchRequest &request, const BatchColumns &columns,
+                                        const TableReader &reader, std::FILE *output)
+{
+    if (request.format == BatchFormat::Jsonl)
+        return std::make_unique<JsonlBatchWriter>(output, columns);
+    return std::make_unique<CsvBatchWriter>(output, columns, reader.format(), request.allFields);
+}
+
+struct RowCounts
+{
+    long rows;
+    long failed;
+};
+
+// Reads, calculates and writes every row.
+RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchWriter &writer,
+                        const std::string &decimalSeparator, std::FILE *messages)
+{
+    DiscardingSurface kappa({6000, 4000});
+    DiscardingSurface schwindung({4000, 1500});
+    DiscardingLabels labels;
+    std::vector<std::string> results;
+    InputTexts texts;
+    TableRow row;
+    std::string malformed;
+    BatchProgress progress(messages);
+    const std::size_t width = columns.names().size();
+
+    while (reader.next(row)) {
+        malformed.clear();
+        if (!row.malformed.empty())
+            malformed = row.malformed;
+        else if (row.count > width)
+            malformed =
+                std::to_string(row.count) + " cells where the header has " + std::to_string(width);
+        if (row.cells.size() < width)
+            row.cells.resize(width);
+        for (std::size_t cell = std::min(row.count, width); cell < width; ++cell)
+            row.cells[cell].clear();
+
+        WindowCalculation calculation(decimalSeparator);
+        results.clear();
+        std::optional<ErrorKind> error;
+        if (malformed.empty()) {
+            columns.readTexts(row.cells, texts);
+            error = calculation.press(texts, {results, kappa, schwindung, labels, [] {}});
+        } else {
+            malformed.insert(0, "line " + std::to_string(row.line) + ": ");
+            std::fprintf(messages, "quelbor-calc: %s\n", malformed.c_str());
+        }
+        writer.writeRow({row.line, row.cells, texts, calculation, results, error, malformed});
+        progress.rowDone(error || !malformed.empty());
+    }
+    progress.finish();
+    return {progress.rows(), progress.failed()};
+}
+
+} // namespace
+
+int runBatch(const BatchRequest &request, const std::string &regionalSeparator,
+             const BatchStreams &streams)
+{
+    try {
+        TableReader reader(streams.table);
+        const BatchColumns columns = readHeader(reader, streams);
+        const auto writer = makeWriter(request, columns, reader, streams.output);
+        writer->writeHeader();
+        const std::string decimalSeparator =
+            request.format == BatchFormat::Jsonl
+                ? regionalSeparator
+                : CsvBatchWriter::decimalSeparatorFor(reader.format().separator);
+        const RowCounts counts =
+            calculateRows(reader, columns, *writer, decimalSeparator, streams.messages);
+        writer->finish();
+        if (reader.failed())
+            throw BatchFailure("the table cannot be read to its end");
+        if (counts.failed == 0)
+            return 0;
+        std::fprintf(streams.messages, "quelbor-calc: %ld of %ld rows failed\n", counts.failed,
+                     counts.rows);
+        return 1;
+    } catch (const std::runtime_error &failure) {
+        std::fprintf(streams.messages, "quelbor-calc: %s\n", failure.what());
+        return 2;
+    }
+}
+
+} // namespace quelbor

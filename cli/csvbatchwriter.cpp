@@ -1,0 +1,109 @@
+#include "csvbatchwriter.h"
+
+#include "displayedresults.h"
+#include "modelfields.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace quelbor {
+
+CsvBatchWriter::CsvBatchWriter(std::FILE *output, const BatchColumns &columns,
+                               const TableFormat &format, bool allFields)
+    : m_output(output)
+    , m_columns(columns)
+    , m_separator(format.separator)
+    , m_decimal(decimalSeparatorFor(format.separator).front())
+    , m_lineEnd(format.crlf ? "\r\n" : "\n")
+    , m_byteOrderMark(format.byteOrderMark)
+    , m_allFields(allFields)
+    , m_needsQuotes{format.separator, '"', '\r', '\n'}
+{}
+
+void CsvBatchWriter::writeHeader()
+{
+    if (m_byteOrderMark)
+        m_output.text() += "\xEF\xBB\xBF";
+    const std::vector<std::string> &names = m_columns.names();
+    for (std::size_t column = 0; column < names.size(); ++column)
+        cell(names[column], column == 0);
+    for (std::size_t input = 0; input < inputFields.size(); ++input) {
+        if (m_columns.inputColumns()[input] == BatchColumns::missing)
+            cell(inputFields[input].name);
+    }
+    for (const DisplayedResult &result : displayedResults(DryingModel{}))
+        cell(result.box);
+    if (m_allFields) {
+        for (const ModelField &field : modelFields(DryingModel{}))
+            cell(std::string("model.") + field.name);
+    }
+    cell("error");
+    endLine();
+}
+
+void CsvBatchWriter::writeRow(const BatchSample &sample)
+{
+    const std::size_t columns = m_columns.names().size();
+    for (std::size_t column = 0; column < columns; ++column)
+        cell(sample.cells[column], column == 0);
+    for (std::size_t input = 0; input < inputFields.size(); ++input) {
+        if (m_columns.inputColumns()[input] == BatchColumns::missing)
+            cell(sample.texts.*inputFields[input].text);
+    }
+    for (std::size_t i = 0; i < displayedResults(DryingModel{}).size(); ++i)
+        cell(i < sample.results.size() ? sample.results[i] : std::string_view());
+    if (m_allFields) {
+        for (const ModelField &field : modelFields(sample.calculation.model())) {
+            if (sample.malformed.empty())
+                number(field.value);
+            else
+                cell({});
+        }
+    }
+    if (!sample.malformed.empty())
+        cell(sample.malformed);
+    else if (sample.error)
+        cell("Laufzeitfehler " + std::to_string(errorNumber(*sample.error)) + ": " +
+             errorText(*sample.error));
+    else
+        cell({});
+    endLine();
+}
+
+// Quoted where the text holds the separator, a quote or a line break, as spreadsheets do.
+void CsvBatchWriter::cell(std::string_view text, bool first)
+{
+    std::string &out = m_output.text();
+    if (!first)
+        out += m_separator;
+    const bool quote = text.find_first_of(m_needsQuotes) != std::string_view::npos;
+    if (!quote) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+// The shortest text that reads back to the same double, with the table's decimal separator.
+void CsvBatchWriter::number(double value)
+{
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    std::replace(buffer, written.ptr, '.', m_decimal);
+    m_output.text() += m_separator;
+    m_output.text().append(buffer, written.ptr);
+}
+
+void CsvBatchWriter::endLine()
+{
+    m_output.text() += m_lineEnd;
+    m_output.written();
+}
+
+} // namespace quelbor

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "batchwriter.h"
+#include "outputbuffer.h"
+#include "tablereader.h"
+
+#include <cstdio>
+
+namespace quelbor {
+
+// The batch as a table with the input's separator, line end and byte-order mark: every column of
+// the input in its place, the input columns the table lacks (with the default texts used), the six
+// results as the window shows them (a decimal comma with ";", else a point), with allFields every
+// model value (read back to the same double), and "error": empty, the window's error report
+// ("Laufzeitfehler 11: Division durch Null"), or why the row could not be read.
+class CsvBatchWriter : public BatchWriter
+{
+public:
+    CsvBatchWriter(std::FILE *output, const BatchColumns &columns, const TableFormat &format,
+                   bool allFields);
+
+    static std::string decimalSeparatorFor(char separator) { return separator == ';' ? "," : "."; }
+
+    void writeHeader() override;
+    void writeRow(const BatchSample &sample) override;
+    void finish() override { m_output.flush(); }
+
+private:
+    void cell(std::string_view text, bool first = false);
+    void number(double value);
+    void endLine();
+
+    OutputBuffer m_output;
+    const BatchColumns &m_columns;
+    char m_separator;
+    char m_decimal;
+    const char *m_lineEnd;
+    bool m_byteOrderMark;
+    bool m_allFields;
+    std::string m_needsQuotes;
+};
+
+} // namespace quelbor
