@@ -56,7 +56,8 @@ TEST_P(WholeReport, EveryFieldAsExpected)
     const nlohmann::json expected = nlohmann::json::parse(file);
     const nlohmann::json actual = nlohmann::json::parse(output, nullptr, false);
     ASSERT_FALSE(actual.is_discarded()) << "not JSON:\n" << output;
-    EXPECT_EQ(actual, expected) << "differences:\n" << nlohmann::json::diff(expected, actual).dump(1);
+    EXPECT_EQ(actual, expected) << "differences:\n"
+                                << nlohmann::json::diff(expected, actual).dump(1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bodies, WholeReport, testing::ValuesIn(reportCases),

@@ -109,7 +109,8 @@ TEST(Characteristics, TemperatureNextToTheZeroDivisorGivesAHugeFiniteValue)
 
 TEST(Characteristics, JustBelowTheFloatOverflowThresholdIsTheLargestFloat)
 {
-    const DryingModel m = computed(with(&InputTexts::Xmess, "340282356779733623858607532500980858880"));
+    const DryingModel m =
+        computed(with(&InputTexts::Xmess, "340282356779733623858607532500980858880"));
     EXPECT_EQ(m.Xmess, std::numeric_limits<float>::max());
 }
 
