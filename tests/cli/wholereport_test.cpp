@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <sys/wait.h>
 
@@ -32,6 +33,12 @@ const ReportCase reportCases[] = {
     {"ZeroDiffusivityWithCharts", "--charts --kappaMess=0 --rhoSE=1500",
      "zero-diffusivity-charts.json", 1},
 };
+
+// Names the row in test names and failure messages instead of dumping its bytes.
+void PrintTo(const ReportCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class WholeReport : public testing::TestWithParam<ReportCase>
 {
