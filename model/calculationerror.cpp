@@ -27,6 +27,8 @@ ErrorDescription describe(ErrorKind kind)
     case ErrorKind::FloatingPoint:
         return {12, "floating-point", "Gleitkommafehler"};
     }
+    // No kind of the enumeration reaches this; it answers a value cast into ErrorKind from
+    // elsewhere with a report rather than undefined behaviour.
     return {0, "unknown", "Unbekannter Fehler"};
 }
 

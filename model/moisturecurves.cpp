@@ -106,6 +106,8 @@ void sweepLoadings(const DryingModel &m, LoadingScale &scale, const MarkCallback
         if (n % 10 != 0)
             continue;
         const auto k = static_cast<std::int16_t>(std::floor(n / 10.0 + 0.1));
+        // No input reaches this: n runs to 100 only, so k is 1 ... 10. It keeps a change of the
+        // sweep's range from writing past the table.
         if (k < 0 || k >= static_cast<int>(scale.psiMarks.size()))
             throw CalculationError(ErrorKind::SubscriptOutOfRange);
         scale.psiMarks[static_cast<std::size_t>(k)] = psi;

@@ -1,4 +1,5 @@
 #include "calcreport.h"
+#include "windowcalculation.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -130,6 +131,18 @@ TEST(CalcReport, ResultsWrittenBeforeAnOverflowingOneStay)
     EXPECT_TRUE(contains(outcome.json, R"("txt_psi25": "0,382")"));
     EXPECT_FALSE(contains(outcome.json, "txt_kappa2525"));
     EXPECT_TRUE(contains(outcome.json, R"("kind": "overflow")"));
+}
+
+} // namespace
+
+namespace {
+
+// The shrinkage chart refreshes the window as its last step, which a fault skips.
+TEST(WindowCalculation, RefreshesTheWindowOnlyAfterAWholePress)
+{
+    WindowCalculation calculation;
+    EXPECT_EQ(calculation.press({}).windowRefreshes, 1);
+    EXPECT_EQ(calculation.press({.kappaMess = "0"}).windowRefreshes, 0);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,13 @@ DryingModel computed(const InputTexts &texts)
     DryingModel model;
     computeCharacteristics(model, texts);
     return model;
+}
+
+InputTexts with(std::string InputTexts::*field, std::string value)
+{
+    InputTexts texts;
+    texts.*field = std::move(value);
+    return texts;
 }
 
 TEST(Characteristics, DefaultInputsGiveTheWorkedExample)
@@ -99,6 +107,13 @@ TEST(Characteristics, TemperatureNextToTheZeroDivisorGivesAHugeFiniteValue)
     EXPECT_GT(m.kappaAnf25, 1e7);
 }
 
+TEST(Characteristics, JustBelowTheFloatOverflowThresholdIsTheLargestFloat)
+{
+    const DryingModel m =
+        computed(with(&InputTexts::Xmess, "340282356779733623858607532500980858880"));
+    EXPECT_EQ(m.Xmess, std::numeric_limits<float>::max());
+}
+
 TEST(Characteristics, StatusFlagsOfAnEarlierFaultDoNotCarryOver)
 {
     std::feraiseexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
@@ -136,13 +151,6 @@ struct FaultCase
     std::size_t failingField; // index in fieldsInOrder of the first field not written
 };
 
-InputTexts with(std::string InputTexts::*field, std::string value)
-{
-    InputTexts texts;
-    texts.*field = std::move(value);
-    return texts;
-}
-
 const FaultCase faultCases[] = {
     {"shrinkageOfHundredPercent", with(&InputTexts::ksiSE, "100"), ErrorKind::DivisionByZero, 9},
     {"densityZero", with(&InputTexts::rhoSE, "0"), ErrorKind::DivisionByZero, 9},
@@ -156,6 +164,9 @@ const FaultCase faultCases[] = {
      4},
     {"measurementLoadingBeyondFloat", with(&InputTexts::Xmess, "1e39"), ErrorKind::Overflow, 2},
     {"slopeBeyondFloat", with(&InputTexts::KappaSteig, "-1e39"), ErrorKind::Overflow, 6},
+    // halfway between the largest float and 2^128: the rounding to single goes to infinity
+    {"measurementLoadingAtTheFloatOverflowThreshold",
+     with(&InputTexts::Xmess, "340282356779733661637539395458142568448"), ErrorKind::Overflow, 2},
     {"shrinkageCubeOverflows", with(&InputTexts::ksiSE, "-1e110"), ErrorKind::Overflow, 7},
 };
 

@@ -122,12 +122,27 @@ TEST(LoadingSweep, EntriesOfAnEarlierCalculationCarryOver)
     sweepLoadings(computed(withDensity("1000")), scale, [](int, double) {});
     const double lightEighth = scale.psiMarks[8];
     EXPECT_GT(lightEighth, 0);
-    EXPECT_GE(scale.XlastPlotted, 0.8);
+    // psi 0.509765 at the last step, X = 1
+    EXPECT_DIGITS(scale.psiMarks[10], 0.509765, 6);
+    EXPECT_EQ(scale.XlastPlotted, 1.0);
 
     sweepLoadings(computed(), scale, [](int, double) {});
     EXPECT_EQ(scale.psiMarks[8], lightEighth);
     EXPECT_DIGITS(scale.psiMarks[6], 0.597034, 6);
     EXPECT_EQ(scale.XlastPlotted, 0.6);
+}
+
+TEST(LoadingSweep, WaterContentOfExactlySixTenthsIsNotPlotted)
+{
+    // Without shrinkage below the limit loading 0.5, psi = 1.5 X is exactly 0.6 at X = 0.4.
+    InputTexts texts;
+    texts.rhoSE = "1500";
+    texts.Xanf = "0,5";
+    texts.ksiSE = "0";
+    LoadingScale scale;
+    sweepLoadings(computed(texts), scale, [](int, double) {});
+    EXPECT_EQ(scale.XlastPlotted, 0.38);
+    EXPECT_EQ(scale.psiMarks[4], 0);
 }
 
 TEST(LoadingSweep, DenseBodyStopsMarkingEarlyButRunsToTheEnd)
@@ -168,6 +183,15 @@ TEST(CurveAbove, NoSegmentWhenTheLimitLiesBeyondTheChart)
     int segments = 0;
     sweepCurveAbove(m, [&](double, double, double) { ++segments; });
     EXPECT_EQ(segments, 0);
+}
+
+TEST(CurveAbove, LastStepExactlyOnSixTenthsIsDrawn)
+{
+    DryingModel m = computed();
+    m.psiSE = 0.59; // 0.59 + 0.01 is 0.6 exactly in double
+    std::vector<double> psis;
+    sweepCurveAbove(m, [&](double psi, double, double) { psis.push_back(psi); });
+    EXPECT_EQ(psis, std::vector<double>{0.6});
 }
 
 TEST(CurveAbove, ZeroDiffusivityFailsBeforeAnySegment)

@@ -31,6 +31,10 @@ const FormatCase formatCases[] = {
     {"noGrouping", 1234.56, 1, ",", "1234,6"},
     {"zero", 0, 3, ",", "0,000"},
     {"tinyRoundsToZero", 0.0004, 3, ",", "0,000"},
+    {"halfOfTheLastDecimalRoundsUp", 0.0005, 3, ",", "0,001"},
+    {"justBelowHalfOfTheLastDecimal", 0.00049999999999999, 3, ",", "0,000"},
+    // 0.1234999999999999|4: the 15 digits read end in 5, a 16th would round down
+    {"sixteenthDigitIsNotRead", 0.12349999999999994, 3, ",", "0,124"},
     {"negative", -3.14159, 3, ",", "-3,142"},
     {"large", 1e20, 1, ",", "100000000000000000000,0"},
     {"hugeNoExponent", 1.5e30, 1, ",", "1500000000000000000000000000000,0"},

@@ -33,6 +33,8 @@ void LineClippingTest::clipsToBounds_data()
         << QLineF(-10, -10, 60, 60) << true << QLineF(0, 0, 50, 50);
     QTest::newRow("runs past the bottom")
         << QLineF(30, 10, 30, 500) << true << QLineF(30, 10, 30, 50);
+    QTest::newRow("nearly vertical past the bottom")
+        << QLineF(30, 10, 30.05, 60) << true << QLineF(30, 10, 30.04, 50);
     QTest::newRow("reversed direction")
         << QLineF(150, 20, 50, 20) << true << QLineF(100, 20, 50, 20);
     QTest::newRow("huge coordinates") << QLineF(-huge, 5, huge, 5) << true << QLineF(0, 5, 100, 5);

@@ -68,7 +68,10 @@ void drawCurveAbove(const DryingModel &model, DrawingSurface &surface)
 // A straight line from psi 0.01 (x 100) to the limit point: below psiSE the diffusivity is
 // exponential in psi, so on the decade scale each slope's law is exactly this line. The
 // coordinates are rounded without throwing and the status flags tested before drawing, so an
-// overflowing coordinate is the floating-point error and never reaches the surface.
+// overflowing coordinate is the floating-point error and never reaches the surface. No input
+// reaches that error today: x2 is the psiSE marker's position, already rounded without fault,
+// and the levels are logarithms of doubles, within a few hundred. The test stays for a flag
+// left set by anything between the markers and these lines.
 void drawLineBelow(const DryingModel &model, double startLevel, double limitLevel,
                    DrawingSurface &surface)
 {
