@@ -1,7 +1,5 @@
-// The functions the page's script calls: the window's design, the two button actions, and the
-// command-line tool's JSON report of one calculation for comparing the two builds.
+// The functions the page's script calls: the window's design and the two button actions.
 #include "buttonactions.h"
-#include "calcreport.h"
 #include "pagedesign.h"
 #include "pagewindow.h"
 
@@ -57,19 +55,5 @@ EMSCRIPTEN_KEEPALIVE const char *quelbor_nochmal()
 {
     PageState &page = state();
     return handedBack(failureReport([&page] { pressNochmal(page.window); }).value_or(""));
-}
-
-// One calculation of the seven input texts on a fresh model, reported with its charts exactly
-// as quelbor-calc --charts reports it.
-EMSCRIPTEN_KEEPALIVE const char *
-quelbor_calculation_json(const char *rhoSE, const char *Xanf, const char *Xmess, const char *ksiSE,
-                         const char *kappaMess, const char *thetaMess, const char *KappaSteig,
-                         const char *separator)
-{
-    CalcRequest request;
-    request.texts = {rhoSE, Xanf, Xmess, ksiSE, kappaMess, thetaMess, KappaSteig};
-    request.charts = true;
-    request.decimalSeparator = separator;
-    return handedBack(runCalculation(request).json);
 }
 }

@@ -1,6 +1,6 @@
 'use strict';
-// Bulk parity of the two builds without a browser: the page's WebAssembly module under node
-// and the native quelbor-calc compute the same generated input sets, and their JSON reports
+// Bulk parity of the two builds without a browser: the WebAssembly build of the page's sources
+// (quelbor-parity.js beside the page, with quelbor-calc's report) under node and the native quelbor-calc compute the same generated input sets, and their JSON reports
 // (every model value, the result texts, psiMarks, the labels, every chart operation and the
 // error) must be the same values. Parsed values are compared, not bytes, so the layout of the
 // JSON may change. On a processor with FMA, glibc runs pow, exp and log in variants that use
@@ -73,8 +73,9 @@ async function nativeReport(texts) {
 }
 
 async function main() {
-  const createQuelbor = require(path.resolve(pageDir, 'quelbor.js'));
-  const module = await createQuelbor();
+  // The report's module, built from the same sources beside the page (build/web).
+  const createQuelborParity = require(path.resolve(pageDir, '..', 'quelbor-parity.js'));
+  const module = await createQuelborParity();
   const webReport = (texts) =>
     JSON.parse(module.ccall('quelbor_calculation_json', 'string', Array(8).fill('string'),
                             [...texts, '.']));
