@@ -1,6 +1,7 @@
 'use strict';
 // Bulk parity of the two builds without a browser: the WebAssembly build of the page's sources
-// (quelbor-parity.js beside the page, with quelbor-calc's report) under node and the native quelbor-calc compute the same generated input sets, and their JSON reports
+// (quelbor-parity.js beside the page, with quelbor-calc's report) under node and the native
+// quelbor-calc compute the same generated input sets, and their JSON reports
 // (every model value, the result texts, psiMarks, the labels, every chart operation and the
 // error) must be the same values. Parsed values are compared, not bytes, so the layout of the
 // JSON may change. On a processor with FMA, glibc runs pow, exp and log in variants that use
