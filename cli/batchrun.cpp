@@ -3,8 +3,6 @@
 #include "batchcolumns.h"
 #include "batchprogress.h"
 #include "csvbatchwriter.h"
-#include "discardinglabels.h"
-#include "discardingsurface.h"
 #include "jsonlbatchwriter.h"
 #include "tablereader.h"
 #include "windowcalculation.h"
@@ -63,12 +61,11 @@ struct RowCounts
 };
 
 // Reads, calculates and writes every row.
+// Only the JSON lines hold the water-loading table.
 RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchWriter &writer,
-                        const std::string &decimalSeparator, std::FILE *messages)
+                        const std::string &decimalSeparator, bool withLoadingScale,
+                        std::FILE *messages)
 {
-    DiscardingSurface kappa({6000, 4000});
-    DiscardingSurface schwindung({4000, 1500});
-    DiscardingLabels labels;
     std::vector<std::string> results;
     InputTexts texts;
     TableRow row;
@@ -93,7 +90,7 @@ RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchW
         std::optional<ErrorKind> error;
         if (malformed.empty()) {
             columns.readTexts(row.cells, texts);
-            error = calculation.press(texts, {results, kappa, schwindung, labels, [] {}});
+            error = calculation.pressUnseen(texts, results, withLoadingScale);
         } else {
             malformed.insert(0, "line " + std::to_string(row.line) + ": ");
             std::fprintf(messages, "quelbor-calc: %s\n", malformed.c_str());
@@ -115,12 +112,12 @@ int runBatch(const BatchRequest &request, const std::string &regionalSeparator,
         const BatchColumns columns = readHeader(reader, streams);
         const auto writer = makeWriter(request, columns, reader, streams.output);
         writer->writeHeader();
+        const bool jsonLines = request.format == BatchFormat::Jsonl;
         const std::string decimalSeparator =
-            request.format == BatchFormat::Jsonl
-                ? regionalSeparator
-                : CsvBatchWriter::decimalSeparatorFor(reader.format().separator);
+            jsonLines ? regionalSeparator
+                      : CsvBatchWriter::decimalSeparatorFor(reader.format().separator);
         const RowCounts counts =
-            calculateRows(reader, columns, *writer, decimalSeparator, streams.messages);
+            calculateRows(reader, columns, *writer, decimalSeparator, jsonLines, streams.messages);
         writer->finish();
         if (reader.failed())
             throw BatchFailure("the table cannot be read to its end");

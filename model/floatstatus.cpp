@@ -63,9 +63,14 @@ void raiseFloatOverflow()
     raiseFlags(overflowFlag);
 }
 
+bool floatStatusFlagged()
+{
+    return flagsSet(testedFlags) != 0;
+}
+
 void testFloatStatus()
 {
-    if (flagsSet(testedFlags) != 0)
+    if (floatStatusFlagged())
         throw CalculationError(ErrorKind::FloatingPoint);
 }
 

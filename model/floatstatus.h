@@ -7,6 +7,8 @@ namespace quelbor {
 void clearFloatStatus();
 // Sets the overflow flag for the next status test, for a value rounded to an infinite float.
 void raiseFloatOverflow();
+// True when one of the tested flags is set.
+bool floatStatusFlagged();
 // Throws CalculationError(FloatingPoint) when one of the tested flags is set.
 void testFloatStatus();
 

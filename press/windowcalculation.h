@@ -47,11 +47,21 @@ public:
     // the error that ended it, if one did.
     std::optional<ErrorKind> press(const InputTexts &texts, const PressTargets &targets);
 
+    // The press for a caller that shows neither chart, such as a batch of thousands of bodies:
+    // the same result texts, model and error as press(), but the charts are only run where
+    // they could fail (see chartsCannotFail), onto surfaces that discard them. Elsewhere the
+    // water-loading table is filled only when withLoadingScale asks for it.
+    std::optional<ErrorKind> pressUnseen(const InputTexts &texts, std::vector<std::string> &results,
+                                         bool withLoadingScale);
+
     const DryingModel &model() const { return m_model; }
     const LoadingScale &scale() const { return m_scale; }
 
 private:
     void calculate(const InputTexts &texts, const PressTargets &targets);
+    void calculateUnseen(const InputTexts &texts, std::vector<std::string> &results,
+                         bool withLoadingScale);
+    void writeResults(std::vector<std::string> &results) const;
 
     std::string m_separator;
     DryingModel m_model;
