@@ -10,6 +10,9 @@
 #include "resultformat.h"
 #include "shrinkagechart.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace quelbor {
 
 CalculationRecord WindowCalculation::press(const InputTexts &texts)
@@ -72,8 +75,11 @@ void WindowCalculation::calculateUnseen(const InputTexts &texts, std::vector<std
 
 void WindowCalculation::writeResults(std::vector<std::string> &results) const
 {
-    for (const DisplayedResult &result : displayedResults(m_model))
-        results.push_back(formatResult(result.value, result.decimals, m_separator));
+    const auto shown = displayedResults(m_model);
+    std::transform(shown.begin(), shown.end(), std::back_inserter(results),
+                   [this](const DisplayedResult &result) {
+                       return formatResult(result.value, result.decimals, m_separator);
+                   });
 }
 
 } // namespace quelbor
