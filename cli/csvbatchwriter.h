@@ -37,7 +37,6 @@ private:
     const char *m_lineEnd;
     bool m_byteOrderMark;
     bool m_allFields;
-    std::string m_needsQuotes;
 };
 
 } // namespace quelbor

@@ -7,14 +7,15 @@
 // type (it escapes), a coordinate or label position that is not a finite number, or a default
 // calculation that does not give the default results.
 
-#include "calculationjson.h"
 #include "calculationrecord.h"
 #include "displayedresults.h"
 #include "fuzzinput.h"
+#include "modelfields.h"
 #include "outcomefeatures.h"
 #include "parsedecimal.h"
 #include "windowcalculation.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -171,21 +172,23 @@ void checkDefaultsAgain(const CalculationRecord &record, const DryingModel &mode
     }
 }
 
-// The report of one press: inputs, model, results, the water-loading table if asked for, error.
-std::string report(const InputTexts &texts, const WindowCalculation &calculation,
-                   const std::vector<std::string> &results, std::optional<ErrorKind> error,
-                   bool withLoadingScale)
+bool sameModel(const DryingModel &a, const DryingModel &b)
 {
-    Json json = calculationJson(texts, calculation, results);
-    if (!withLoadingScale) {
-        json.erase("psiMarks");
-        json.erase("XlastPlotted");
-    }
-    if (error)
-        addError(json, *error);
-    return jsonText(json, -1);
+    const auto fieldsA = modelFields(a);
+    const auto fieldsB = modelFields(b);
+    return std::equal(
+        fieldsA.begin(), fieldsA.end(), fieldsB.begin(),
+        [](const ModelField &x, const ModelField &y) { return sameBits(x.value, y.value); });
 }
 
+bool sameScale(const LoadingScale &a, const LoadingScale &b)
+{
+    return std::equal(a.psiMarks.begin(), a.psiMarks.end(), b.psiMarks.begin(), sameBits) &&
+           sameBits(a.XlastPlotted, b.XlastPlotted);
+}
+
+// The press of a batch row gives what the window's press gave: the error, the result texts,
+// every model value to the last bit, and the water-loading table when it is asked for.
 void checkBatchPress(const InputTexts &texts, const WindowCalculation &window,
                      const CalculationRecord &record)
 {
@@ -193,8 +196,9 @@ void checkBatchPress(const InputTexts &texts, const WindowCalculation &window,
         WindowCalculation batch;
         std::vector<std::string> results;
         const auto error = batch.pressUnseen(texts, results, withLoadingScale);
-        require(report(texts, batch, results, error, withLoadingScale) ==
-                    report(texts, window, record.results, record.error, withLoadingScale),
+        require(error == record.error && results == record.results &&
+                    sameModel(batch.model(), window.model()) &&
+                    (!withLoadingScale || sameScale(batch.scale(), window.scale())),
                 "a batch row reports other than the window's press");
     }
 }
