@@ -35,6 +35,8 @@ public:
     bool persistentDrawing() const { return m_persistentDrawing; }
     // In the result state after a calculation that ran to its end.
     bool showsResult() const { return m_showsResult; }
+    // The decimal separator of the regional settings, which the results are written with.
+    std::string decimalSeparator() const override;
 
 public slots:
     // "Rechne !": switches to the result state, calculates, shows the results, draws the charts.
@@ -55,7 +57,6 @@ private:
     void setOuterHeightTwips(int twips) override;
     std::string controlText(std::string_view box) const override;
     void setControlText(std::string_view box, const std::string &text) override;
-    std::string decimalSeparator() const override;
     void setPersistentDrawing(bool on) override;
     DrawingSurface &kappaChart() override { return *m_kappa; }
     DrawingSurface &schwindungChart() override { return *m_schwindung; }

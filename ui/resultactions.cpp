@@ -125,7 +125,8 @@ void ResultActions::print()
 
 void ResultActions::copy()
 {
-    QGuiApplication::clipboard()->setText(resultTable(m_window));
+    QGuiApplication::clipboard()->setText(
+        resultTable(m_window, QString::fromStdString(m_window.decimalSeparator())));
 }
 
 // The body's name, so that a series of bodies is saved and printed under telling names.

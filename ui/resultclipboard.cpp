@@ -13,29 +13,30 @@ namespace quelbor {
 
 namespace {
 
-// Each column: the label that captions it in the window and the box whose text it holds, in
-// the order the window shows them from top to bottom.
+// Each column: the label that captions it in the window, the box whose text it holds and
+// whether that text is a number, in the order the window shows them from top to bottom.
 struct Column
 {
     const char *caption;
     const char *box;
+    bool number;
 };
 
 constexpr Column columns[] = {
-    {"Label41", "txt_Massebezeichnung"},
-    {"lbl_rhoSE", "txt_rhoSE"},
-    {"lbl_Xanf", "txt_Xanf"},
-    {"lbl_ksiSE", "txt_ksiSE"},
-    {"lbl_kappaMess", "txt_kappaMess"},
-    {"lbl_thetaMess", "txt_thetaMess"},
-    {"lbl_Xmess", "txt_Xmess"},
-    {"Label39", "txt_KappaSteig"},
-    {"lbl_psianf", "txt_psianf"},
-    {"lbl_XSE", "txt_XSE"},
-    {"lbl_psiSE", "txt_psiSE"},
-    {"lbl_psi25", "txt_psi25"},
-    {"lbl_kappa2525", "txt_kappa2525"},
-    {"lbl_kappaGrenz", "txt_kappaGrenz"},
+    {"Label41", "txt_Massebezeichnung", false},
+    {"lbl_rhoSE", "txt_rhoSE", true},
+    {"lbl_Xanf", "txt_Xanf", true},
+    {"lbl_ksiSE", "txt_ksiSE", true},
+    {"lbl_kappaMess", "txt_kappaMess", true},
+    {"lbl_thetaMess", "txt_thetaMess", true},
+    {"lbl_Xmess", "txt_Xmess", true},
+    {"Label39", "txt_KappaSteig", true},
+    {"lbl_psianf", "txt_psianf", true},
+    {"lbl_XSE", "txt_XSE", true},
+    {"lbl_psiSE", "txt_psiSE", true},
+    {"lbl_psi25", "txt_psi25", true},
+    {"lbl_kappa2525", "txt_kappa2525", true},
+    {"lbl_kappaGrenz", "txt_kappaGrenz", true},
 };
 
 template <typename T> const T &control(const QWidget &window, const char *name)
@@ -57,15 +58,28 @@ QString cell(QString text)
     return text;
 }
 
+QString withDecimalSeparator(const QString &number, const QString &separator)
+{
+    QString written;
+    for (QChar character : number) {
+        if (character == u',' || character == u'.')
+            written += separator;
+        else
+            written += character;
+    }
+    return written;
+}
+
 } // namespace
 
-QString resultTable(const QWidget &window)
+QString resultTable(const QWidget &window, const QString &decimalSeparator)
 {
     QStringList captions;
     QStringList texts;
     for (const Column &column : columns) {
         captions.append(cell(control<QLabel>(window, column.caption).text().trimmed()));
-        texts.append(cell(control<QLineEdit>(window, column.box).text()));
+        const QString text = control<QLineEdit>(window, column.box).text();
+        texts.append(cell(column.number ? withDecimalSeparator(text, decimalSeparator) : text));
     }
     return captions.join(u'\t') + u'\n' + texts.join(u'\t') + u'\n';
 }

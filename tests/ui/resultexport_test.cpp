@@ -221,10 +221,13 @@ void ResultExportTest::commandLineFailuresLeaveNoFile()
     QVERIFY(QDir(directory.path()).isEmpty());
 }
 
+// The inputs' decimal points come with the results' separator, whichever the user typed: a
+// spreadsheet under the regional settings reads no other. The name stays as typed.
 void ResultExportTest::copiesInputsAndResults()
 {
     QStringList reports;
-    const auto window = calculatedWindow(reports);
+    const auto window = calculatedWindow(
+        reports, {{"txt_Massebezeichnung", "Masse Nr. 1, rot"}, {"txt_Xanf", "0.25"}});
     QApplication::setActiveWindow(window.get());
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QClipboard &clipboard = *QGuiApplication::clipboard();
@@ -244,8 +247,9 @@ void ResultExportTest::copiesInputsAndResults()
                      "Vol. Wassergeh. für 0,25 kg/kg atro in m³/m³\t"
                      "Feuchteleitkoeffizient (25,25) in 10^(-9) m²/s\t"
                      "Grenz-Feuchteleitkoeffizient in 10^(-9) m²/s\n"
-                     "Testmasse ABC von Ziegelei XYZ\t1850\t0,25\t6,2\t45\t20,5\t0,185\t7\t" +
-                         regional(defaultResults).join(u'\t') + u'\n');
+                     "Masse Nr. 1, rot\t" +
+                         regional({"1850", "0,25", "6,2", "45", "20,5", "0,185", "7"}).join(u'\t') +
+                         u'\t' + regional(defaultResults).join(u'\t') + u'\n');
 
     // Nothing is offered in the input state, nor after a calculation that failed: the result
     // boxes would still hold the texts of the one before.
