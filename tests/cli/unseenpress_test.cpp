@@ -86,6 +86,7 @@ const Body bodies[] = {
     {"ChartsEndAtAMarkerBeyondSinglePrecision",
      {.rhoSE = "1e40", .Xanf = "0,2", .Xmess = "0,3", .ksiSE = "0"},
      false},
+    {"ChartsEndAtAShrinkageBeyondSinglePrecision", {.Xanf = "-0,3", .ksiSE = "-5e37"}, false},
     {"ChartsFinishWithATinyWaterContent", {.Xanf = "0,05"}, false},
     {"CharacteristicsEndBeforeTheCharts", {.Xanf = "1"}, false},
 };
