@@ -76,9 +76,8 @@ void CsvBatchWriter::cell(std::string_view text, bool first)
     if (!first)
         out += m_separator;
     // one pass over the text (find_first_of would search the four characters at each one)
-    const bool quote = std::any_of(text.begin(), text.end(), [this](char c) {
-        return c == m_separator || c == '"' || c == '\r' || c == '\n';
-    });
+    const bool quote = std::ranges::any_of(
+        text, [this](char c) { return c == m_separator || c == '"' || c == '\r' || c == '\n'; });
     if (!quote) {
         out += text;
         return;
