@@ -58,16 +58,9 @@ QString cell(QString text)
     return text;
 }
 
-QString withDecimalSeparator(const QString &number, const QString &separator)
+QString withDecimalSeparator(QString number, const QString &separator)
 {
-    QString written;
-    for (QChar character : number) {
-        if (character == u',' || character == u'.')
-            written += separator;
-        else
-            written += character;
-    }
-    return written;
+    return number.replace(u',', separator).replace(u'.', separator);
 }
 
 } // namespace
