@@ -1,6 +1,6 @@
 #pragma once
 
-#include "inputtexts.h"
+#include "calcreport.h"
 
 #include <optional>
 #include <string>
@@ -20,12 +20,9 @@ struct BatchRequest
     bool allFields = false;
 };
 
-// What one run of quelbor-calc is asked to do.
-struct CalcRequest
+// What one run of quelbor-calc is asked to do: a report of one body, or a batch.
+struct CalcRequest : ReportRequest
 {
-    InputTexts texts; // inputs not given keep the window's default texts
-    bool charts = false;
-    std::string decimalSeparator = ","; // of the six result texts
     std::optional<BatchRequest> batch;
     bool help = false;
     bool version = false;

@@ -1,4 +1,4 @@
-// The command-line tool's JSON report of one calculation, compiled to WebAssembly from the same
+// The calculation's JSON report of one calculation, compiled to WebAssembly from the same
 // sources as the page, for comparing the two builds under node. It is a module of its own and
 // not part of the page: the JSON library's stream set-up would add a tenth of a second to every
 // opening of the page.
@@ -18,7 +18,7 @@ quelbor_calculation_json(const char *rhoSE, const char *Xanf, const char *Xmess,
                          const char *separator)
 {
     static std::string last;
-    quelbor::CalcRequest request;
+    quelbor::ReportRequest request;
     request.texts = {rhoSE, Xanf, Xmess, ksiSE, kappaMess, thetaMess, KappaSteig};
     request.charts = true;
     request.decimalSeparator = separator;

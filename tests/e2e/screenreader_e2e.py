@@ -11,8 +11,8 @@ With --wayland the two windows open on a headless Weston compositor of their own
 (Qt's wayland platform) and are ended by a signal afterwards: there is no window manager
 outside the compositor to close them.
 
-    dbus-run-session -- xvfb-run -a tests/e2e/screenreader_e2e.py build/dev/ui/quelbor
-    dbus-run-session -- tests/e2e/screenreader_e2e.py --wayland build/dev/ui/quelbor
+    dbus-run-session -- xvfb-run -a tests/e2e/screenreader_e2e.py build/dev/desktop/quelbor
+    dbus-run-session -- tests/e2e/screenreader_e2e.py --wayland build/dev/desktop/quelbor
 """
 import os
 import shutil
@@ -139,7 +139,8 @@ def main():
     wayland = sys.argv[1] == "--wayland"
     program = sys.argv[-1]
     environment = {key: value for key, value in os.environ.items() if not key.startswith("LC_")}
-    environment.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="de_DE.UTF-8")
+    # The X server unless Weston is asked for, whatever the caller's environment names.
+    environment.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="de_DE.UTF-8", QT_QPA_PLATFORM="xcb")
     compositor, runtime = start_weston(environment) if wayland else (None, None)
     windows = [subprocess.Popen([program], env=environment) for _ in range(2)]
     try:

@@ -312,7 +312,9 @@ def ink_fraction(screenshot, origin, box):
 
 def run_program(arguments, folder):
     """Runs the program in the folder through both states; returns the results it showed."""
-    program = subprocess.Popen([arguments.binary], cwd=folder)
+    # The platform under test is the X server, whatever the caller's environment names.
+    environment = dict(os.environ, QT_QPA_PLATFORM="xcb")
+    program = subprocess.Popen([arguments.binary], cwd=folder, env=environment)
     try:
         ident = run("xdotool", "search", "--sync", "--limit", "1", "--name", "^" + CAPTION + "$")
         window = Window(ident.split()[0])

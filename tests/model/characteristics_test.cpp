@@ -165,7 +165,7 @@ const FaultCase faultCases[] = {
     {"measurementLoadingBeyondFloat", with(&InputTexts::Xmess, "1e39"), ErrorKind::Overflow, 2},
     {"slopeBeyondFloat", with(&InputTexts::KappaSteig, "-1e39"), ErrorKind::Overflow, 6},
     // halfway between the largest float and 2^128: the rounding to single goes to infinity
-    {"measurementLoadingAtTheFloatOverflowThreshold",
+    {"measurementLoadingAtFloatOverflow",
      with(&InputTexts::Xmess, "340282356779733661637539395458142568448"), ErrorKind::Overflow, 2},
     {"shrinkageCubeOverflows", with(&InputTexts::ksiSE, "-1e110"), ErrorKind::Overflow, 7},
 };
@@ -174,7 +174,7 @@ class CharacteristicsFault : public testing::TestWithParam<FaultCase>
 {
 };
 
-TEST_P(CharacteristicsFault, StopsAtItsStepAndKeepsTheLaterFields)
+TEST_P(CharacteristicsFault, StopsAtItsStep)
 {
     const FaultCase &c = GetParam();
     DryingModel m = earlierRecord();

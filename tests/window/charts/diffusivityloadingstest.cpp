@@ -81,7 +81,7 @@ class DiffusivityLoadings : public ::testing::TestWithParam<LoadingCase>
 {
 };
 
-TEST_P(DiffusivityLoadings, ScaleMarksAndLabels)
+TEST_P(DiffusivityLoadings, Labels)
 {
     const LoadingCase &c = GetParam();
     LoadingScale scale; // one for the whole run, as the window keeps it

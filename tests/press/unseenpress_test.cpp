@@ -95,7 +95,7 @@ class UnseenPress : public ::testing::TestWithParam<Body>
 {
 };
 
-TEST_P(UnseenPress, ReportsWhatTheWindowReports)
+TEST_P(UnseenPress, AsTheWindow)
 {
     const Body &body = GetParam();
     expectWindowReport(body.texts);

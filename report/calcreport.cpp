@@ -6,7 +6,7 @@
 
 namespace quelbor {
 
-CalcOutcome runCalculation(const CalcRequest &request)
+CalcOutcome runCalculation(const ReportRequest &request)
 {
     WindowCalculation calculation(request.decimalSeparator);
     const CalculationRecord record = calculation.press(request.texts);

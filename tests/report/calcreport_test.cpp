@@ -47,7 +47,7 @@ TEST(CalcReport, DefaultsPrintTheWorkedExample)
 
 TEST(CalcReport, ErrorIsReportedWithTheFieldsAsTheyStand)
 {
-    CalcRequest request;
+    ReportRequest request;
     request.texts.Xanf = "1";
     const CalcOutcome outcome = runCalculation(request);
     EXPECT_EQ(outcome.exitStatus, 1);
@@ -62,7 +62,7 @@ TEST(CalcReport, ErrorIsReportedWithTheFieldsAsTheyStand)
 
 TEST(CalcReport, TextsWithQuotesStayValidJson)
 {
-    CalcRequest request;
+    ReportRequest request;
     request.texts.ksiSE = "6,2\"\\\n";
     request.texts.thetaMess = "20,5\xff\xc3";
     const auto json = nlohmann::json::parse(runCalculation(request).json);
@@ -84,7 +84,7 @@ std::size_t count(const std::string &json, const std::string &text)
 
 TEST(ChartReport, DefaultsReportLabelsAndEveryLine)
 {
-    CalcRequest request;
+    ReportRequest request;
     request.charts = true;
     const std::string json = runCalculation(request).json;
     const auto labels = nlohmann::json::parse(json).at("labels");
@@ -106,7 +106,7 @@ TEST(ChartReport, DefaultsReportLabelsAndEveryLine)
 
 TEST(ChartReport, FaultPartWayKeepsWhatWasDrawn)
 {
-    CalcRequest request;
+    ReportRequest request;
     request.charts = true;
     request.texts.kappaMess = "0";
     const CalcOutcome outcome = runCalculation(request);
@@ -124,7 +124,7 @@ namespace {
 
 TEST(CalcReport, ResultsWrittenBeforeAnOverflowingOneStay)
 {
-    CalcRequest request;
+    ReportRequest request;
     request.texts.kappaMess = "17" + std::string(307, '0');
     const CalcOutcome outcome = runCalculation(request);
     EXPECT_EQ(outcome.exitStatus, 1);

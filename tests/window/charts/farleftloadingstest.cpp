@@ -58,7 +58,7 @@ class FarLeftLoadings : public ::testing::TestWithParam<FarLeftCase>
 {
 };
 
-TEST_P(FarLeftLoadings, LaterCalculationPlacesEveryLabel)
+TEST_P(FarLeftLoadings, NextPlacesEveryLabel)
 {
     const FarLeftCase &c = GetParam();
     DryingModel model; // kept across both calculations, as the window keeps it

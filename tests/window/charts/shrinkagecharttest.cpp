@@ -90,7 +90,7 @@ class ShrinkageEnds : public ::testing::TestWithParam<ShrinkageEndCase>
 
 // Up to the shrinkage end the curve runs along the bottom edge in width 5; from the first
 // point above it every segment is width 3, the rising one included, and the width stays.
-TEST_P(ShrinkageEnds, WidthFiveAlongTheBottomThenThree)
+TEST_P(ShrinkageEnds, WidthFiveThenThree)
 {
     const ShrinkageEndCase &c = GetParam();
     ShrinkageDrawing drawing(c.texts);
