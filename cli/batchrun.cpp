@@ -4,6 +4,7 @@
 #include "batchprogress.h"
 #include "csvbatchwriter.h"
 #include "jsonlbatchwriter.h"
+#include "outputbuffer.h"
 #include "tablereader.h"
 #include "windowcalculation.h"
 
@@ -126,6 +127,11 @@ int runBatch(const BatchRequest &request, const std::string &regionalSeparator,
         std::fprintf(streams.messages, "quelbor-calc: %ld of %ld rows failed\n", counts.failed,
                      counts.rows);
         return 1;
+    } catch (const OutputFailure &failure) {
+        const bool standardOutput = request.output.empty() || request.output == "-";
+        std::fprintf(streams.messages, "quelbor-calc: cannot write %s: %s\n",
+                     standardOutput ? "standard output" : request.output.c_str(), failure.what());
+        return 2;
     } catch (const std::runtime_error &failure) {
         std::fprintf(streams.messages, "quelbor-calc: %s\n", failure.what());
         return 2;

@@ -18,7 +18,8 @@ const char *const description =
 
 const char *const exitStatuses =
     "Exit status: 0 calculated, 1 calculation error (reported in the output; with --batch: "
-    "some row failed), 2 bad usage or a table that cannot be read.";
+    "some row failed), 2 bad usage, a table that cannot be read, or an output that cannot be "
+    "written (an existing output file then keeps its contents).";
 
 // The parser fills `request`, `batch` and `format` as it reads.
 std::unique_ptr<CLI::App> makeParser(CalcRequest &request, BatchRequest &batch, std::string &format)
@@ -48,6 +49,9 @@ std::unique_ptr<CLI::App> makeParser(CalcRequest &request, BatchRequest &batch, 
                     "write the batch results to FILE (default: "
                     "standard output)")
         ->type_name("FILE")
+        ->needs(batchOption);
+    app->add_flag("--force", batch.force,
+                  "replace an existing --output file even if it holds no batch results")
         ->needs(batchOption);
     app->add_option("--format", format, "batch output: csv (default) or jsonl")
         ->check(CLI::IsMember({"csv", "jsonl"}))

@@ -18,6 +18,7 @@ struct BatchRequest
     std::string output; // a path, or empty for standard output
     BatchFormat format = BatchFormat::Csv;
     bool allFields = false;
+    bool force = false; // replace an output file that holds no batch results
 };
 
 // What one run of quelbor-calc is asked to do: a report of one body, or a batch.

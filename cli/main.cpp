@@ -1,7 +1,9 @@
 #include "batchrun.h"
+#include "batchtarget.h"
 #include "calcreport.h"
 #include "commandline.h"
 #include "regionalsettings.h"
+#include "safefile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -10,29 +12,64 @@
 
 namespace {
 
-// Opens a file named on the command line; "-" and an empty name are the standard stream.
-std::FILE *openStream(const std::string &name, std::FILE *standard, const char *mode)
+// Opens the table named on the command line; "-" is standard input.
+std::FILE *openTable(const std::string &name)
 {
-    if (name.empty() || name == "-")
-        return standard;
-    std::FILE *file = std::fopen(name.c_str(), mode);
+    if (name == "-")
+        return stdin;
+    std::FILE *file = std::fopen(name.c_str(), "rb");
     if (!file)
         std::cerr << "quelbor-calc: cannot open " << name << ": " << std::strerror(errno) << "\n";
     return file;
 }
 
+std::string outputName(const quelbor::BatchRequest &batch)
+{
+    return batch.output.empty() || batch.output == "-" ? "standard output" : batch.output;
+}
+
+// The output is written through a temporary file and replaces the old one only when the whole
+// table was read and written: a table that cannot be read, a full disk or an interrupted run
+// leaves the old output as it was.
 int runBatch(const quelbor::BatchRequest &batch)
 {
-    std::FILE *table = openStream(batch.input, stdin, "rb");
+    std::FILE *table = openTable(batch.input);
     if (!table)
         return 2;
-    std::FILE *output = openStream(batch.output, stdout, "wb");
-    if (!output)
+    if (quelbor::sameRegularFile(fileno(table), batch.output)) {
+        std::cerr << "quelbor-calc: " << outputName(batch)
+                  << " is the table being read, it cannot be the output too; nothing was written\n";
         return 2;
-    const int status =
-        quelbor::runBatch(batch, quelbor::regionalDecimalSeparator(), {table, output, stderr});
-    if (output != stdout && std::fclose(output) != 0) {
-        std::cerr << "quelbor-calc: cannot write " << batch.output << "\n";
+    }
+    if (!batch.force && !quelbor::mayReplaceOutput(batch.output)) {
+        std::cerr << "quelbor-calc: " << batch.output
+                  << " holds no batch results (is it a table of samples?); nothing was written. "
+                     "--force replaces it.\n";
+        return 2;
+    }
+    try {
+        quelbor::SafeFile output(batch.output);
+        const int status = quelbor::runBatch(batch, quelbor::regionalDecimalSeparator(),
+                                             {table, output.stream(), stderr});
+        if (status == 2)
+            return 2;
+        output.commit();
+        return status;
+    } catch (const quelbor::FileError &failure) {
+        std::cerr << "quelbor-calc: cannot write " << failure.what() << "\n";
+        return 2;
+    }
+}
+
+// Standard output is checked to its last byte: onto a full device or a closed descriptor the
+// tool says so and fails instead of ending with success and half a report.
+int withOutputWritten(int status)
+{
+    errno = 0;
+    std::cout.flush();
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "quelbor-calc: cannot write standard output: "
+                  << std::strerror(errno ? errno : EIO) << "\n";
         return 2;
     }
     return status;
@@ -42,6 +79,7 @@ int runBatch(const quelbor::BatchRequest &batch)
 
 int main(int argc, char *argv[])
 {
+    quelbor::removeTemporaryFilesOnSignals();
     std::string error;
     auto request =
         quelbor::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
@@ -51,16 +89,16 @@ int main(int argc, char *argv[])
     }
     if (request->help) {
         std::cout << quelbor::usageText();
-        return 0;
+        return withOutputWritten(0);
     }
     if (request->version) {
         std::cout << quelbor::versionText();
-        return 0;
+        return withOutputWritten(0);
     }
     if (request->batch)
-        return runBatch(*request->batch);
+        return withOutputWritten(runBatch(*request->batch));
     request->decimalSeparator = quelbor::regionalDecimalSeparator();
     const quelbor::CalcOutcome outcome = quelbor::runCalculation(*request);
     std::cout << outcome.json;
-    return outcome.exitStatus;
+    return withOutputWritten(outcome.exitStatus);
 }

@@ -1,13 +1,21 @@
 #pragma once
 
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace quelbor {
 
-// Collects output and writes it to a stream in large blocks. Throws std::runtime_error when
-// the stream does not take it (a full disk, a closed pipe).
+// The stream did not take the output; `error` is the system's error number.
+struct OutputFailure : std::runtime_error
+{
+    explicit OutputFailure(int error);
+    int error;
+};
+
+// Collects output and writes it to a stream in large blocks. Throws OutputFailure when the
+// stream does not take it (a full disk, a closed pipe).
 class OutputBuffer
 {
 public:
