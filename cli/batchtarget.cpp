@@ -17,7 +17,7 @@ constexpr std::array resultMarks{
     "txt_psianf"sv,
     "t\0x\0t\0_\0p\0s\0i\0a\0n\0f\0"sv,
     "\0t\0x\0t\0_\0p\0s\0i\0a\0n\0f"sv,
-    "\"results\""sv,
+    R"("results")"sv,
 };
 
 } // namespace

@@ -75,7 +75,8 @@ int createTemporary(std::string &path, const std::string &folder, const std::str
     std::minstd_rand random(seed());
     std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        path = folder + "/." + name + ".quelbor-incomplete-";
+        path = folder;
+        path.append("/.").append(name).append(".quelbor-incomplete-");
         for (int i = 0; i < 6; ++i)
             path += letters[pick(random)];
         const int descriptor =
