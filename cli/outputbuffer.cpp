@@ -8,8 +8,9 @@ namespace {
 constexpr std::size_t blockBytes = 1 << 16;
 }
 
-OutputBuffer::OutputBuffer(std::FILE *output)
+OutputBuffer::OutputBuffer(std::FILE *output, TextEncoding encoding)
     : m_output(output)
+    , m_encoding(encoding)
 {
     m_text.reserve(2 * blockBytes);
 }
@@ -22,10 +23,20 @@ void OutputBuffer::written()
 
 void OutputBuffer::flush()
 {
+    if (m_encoding != TextEncoding::Utf8)
+        encode();
     if (std::fwrite(m_text.data(), 1, m_text.size(), m_output) != m_text.size() ||
         std::fflush(m_output) != 0)
         throw std::runtime_error("cannot write the output");
     m_text.clear();
+}
+
+// The text becomes its bytes in the output's encoding, in its place.
+void OutputBuffer::encode()
+{
+    m_encoded.clear();
+    encodeText(m_encoding, m_text, m_encoded);
+    m_text.swap(m_encoded);
 }
 
 } // namespace quelbor
