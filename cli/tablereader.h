@@ -34,15 +34,15 @@ struct TableRow
 
 // Reads a table of rows from a stream, one row at a time, with libcsv: fields separated by the
 // separator its first line uses most (";", tab or ","), quoted as spreadsheets quote them
-// (separators, quotes and line breaks inside quotes), LF or CR LF line ends. The encoding is
-// judged from the first block (judgeEncoding): UTF-8, Windows-1252 or UTF-16 with its
-// byte-order mark, decoded to UTF-8; next() throws std::runtime_error naming what was found
-// when the table is not text it reads. A first line "sep=X" (also quoted), as spreadsheets
-// write it, sets the separator and is no row; it still counts as line 1. Cells are kept
-// exactly as written, blanks included. Memory stays bounded: a row longer than `maximumRowBytes` is
-// reported as malformed and skipped up to the end of its line. A quote still open at the end of the
-// stream makes its row malformed, and the lines after the row's first line are read again as rows
-// of their own, so no row is lost to a stray quote.
+// (separators, quotes and line breaks inside quotes), LF or CR LF line ends. The encoding is judged
+// from the first block (judgeEncoding): UTF-8, Windows-1252 or UTF-16 with its byte-order mark,
+// decoded to UTF-8; next() throws std::runtime_error naming what was found when the table is not
+// text it reads. A first line "sep=X" (also quoted), as spreadsheets write it, sets the separator
+// and is no row; it still counts as line 1. Cells are kept exactly as written, blanks included.
+// Memory stays bounded: a row longer than `maximumRowBytes` is reported as malformed and skipped up
+// to the end of its line. A quote still open at the end of the stream makes its row malformed, and
+// the lines after the row's first line are read again as rows of their own, so no row is lost to a
+// stray quote.
 class TableReader
 {
 public:

@@ -157,13 +157,12 @@ TEST(Batch, TablesGiveTheWholeOutput)
              "\x80\x81\x8D\x8F\x90\x9D\xFF\r\n",
          "Probe;" + header7 + ";Gr\xF6\xDF" + "e;" + results7 + ";error\r\n" +
              "Ton M\xFCller;1850;0,25;0,185;6,2;0;20,5;7;\x80\x81\x8D\x8F\x90\x9D\xFF;" +
-             "0,382;0,136;0,251;0,382;0,0;0,0;Laufzeitfehler 5: Ung\xFCltiger Prozeduraufruf "
-             "oder " +
-             "ung\xFCltiges Argument\r\n",
+             "0,382;0,136;0,251;0,382;0,0;0,0;" +
+             "Laufzeitfehler 5: Ung\xFCltiger Prozeduraufruf oder ung\xFCltiges Argument\r\n",
          "quelbor-calc: 1 of 1 rows failed\n", 1},
         {"utf16LittleEndianWithTabs",
          utf16(u"\uFEFF" + header8Tab +
-               u"\r\nTon M\u00FCller \U0001F9F1\t1850\t0,25\t0,185\t6,2\t45" + u"\t20,5\t7\r\n"),
+               u"\r\nTon M\u00FCller \U0001F9F1\t1850\t0,25\t0,185\t6,2\t45\t20,5\t7\r\n"),
          utf16(u"\uFEFF" + header8Tab + u"\t" + results7Utf16 + u"\terror\r\nTon M\u00FCller " +
                u"\U0001F9F1\t1850\t0,25\t0,185\t6,2\t45\t20,5\t7\t0.382\t0.136\t0.251\t0.382" +
                u"\t74.2\t32.0\t\r\n"),
@@ -181,19 +180,20 @@ TEST(Batch, TablesGiveTheWholeOutput)
         // The header uses "," most, but the spreadsheet was told ";".
         {"quotedSeparatorLineIsLineOne",
          "\"sep=;\"\r\nName, Ort;" + header7 +
-             "\r\nTon, K\xC3\xB6ln;1850;0,25;0,185;6,2;45;20,5;7\r\n" + "1;2;3;4;5;6;7;8;9\r\n",
+             "\r\nTon, K\xC3\xB6ln;1850;0,25;0,185;6,2;45;20,5;7\r\n1;2;3;4;5;6;7;8;9\r\n",
          "sep=;\r\nName, Ort;" + header7 + ";" + results7 + ";error\r\n" +
-             "Ton, "
-             "K\xC3\xB6ln;1850;0,25;0,185;6,2;45;20,5;7;0,382;0,136;0,251;0,382;74,2;32,0;\r\n" +
+             "Ton, K\xC3\xB6ln;1850;0,25;0,185;6,2;45;20,5;7;" +
+             "0,382;0,136;0,251;0,382;74,2;32,0;\r\n" +
              "1;2;3;4;5;6;7;8;;;;;;;line 4: 9 cells where the header has 8\r\n",
          "quelbor-calc: line 4: 9 cells where the header has 8\nquelbor-calc: 1 of 2 rows failed\n",
          1},
         {"commaSeparatorLine",
-         "sep=,\nrhoSE,Xanf,Xmess,ksiSE,kappaMess,thetaMess,KappaSteig\n1850,0.25,0.185,6.2,45,20."
-         "5,7\n",
-         "sep=,\nrhoSE,Xanf,Xmess,ksiSE,kappaMess,thetaMess,KappaSteig,txt_psianf,txt_XSE,txt_"
-         "psiSE,"
-         "txt_psi25,txt_kappa2525,txt_kappaGrenz,error\n"
+         "sep=,\n"
+         "rhoSE,Xanf,Xmess,ksiSE,kappaMess,thetaMess,KappaSteig\n"
+         "1850,0.25,0.185,6.2,45,20.5,7\n",
+         "sep=,\n"
+         "rhoSE,Xanf,Xmess,ksiSE,kappaMess,thetaMess,KappaSteig,"
+         "txt_psianf,txt_XSE,txt_psiSE,txt_psi25,txt_kappa2525,txt_kappaGrenz,error\n"
          "1850,0.25,0.185,6.2,45,20.5,7,0.382,0.136,0.251,0.382,74.2,32.0,\n",
          "", 0},
         {"utf16WithoutMarkIsRefused", utf16(u"rhoSE;Xanf\n1850;0,25\n"), "",
