@@ -10,19 +10,25 @@ namespace quelbor {
 
 CsvBatchWriter::CsvBatchWriter(std::FILE *output, const BatchColumns &columns,
                                const TableFormat &format, bool allFields)
-    : m_output(output)
+    : m_output(output, format.encoding)
     , m_columns(columns)
     , m_separator(format.separator)
     , m_decimal(decimalSeparatorFor(format.separator).front())
     , m_lineEnd(format.crlf ? "\r\n" : "\n")
     , m_byteOrderMark(format.byteOrderMark)
+    , m_separatorLine(format.separatorLine)
     , m_allFields(allFields)
 {}
 
 void CsvBatchWriter::writeHeader()
 {
     if (m_byteOrderMark)
-        m_output.text() += "\xEF\xBB\xBF";
+        m_output.text() += "\xEF\xBB\xBF"; // U+FEFF, written in the table's encoding (FF FE)
+    if (m_separatorLine) {
+        m_output.text() += "sep=";
+        m_output.text() += m_separator;
+        m_output.text() += m_lineEnd;
+    }
     const std::vector<std::string> &names = m_columns.names();
     for (std::size_t column = 0; column < names.size(); ++column)
         cell(names[column], column == 0);

@@ -8,7 +8,8 @@
 
 namespace quelbor {
 
-// The batch as a table with the input's separator, line end and byte-order mark: every column of
+// The batch as a table with the input's encoding, separator, line end, byte-order mark and
+// separator line ("sep=;", kept so the spreadsheet reopens it the same way): every column of
 // the input in its place, the input columns the table lacks (with the default texts used), the six
 // results as the window shows them (a decimal comma with ";", else a point), with allFields every
 // model value (read back to the same double), and "error": empty, the window's error report
@@ -36,6 +37,7 @@ private:
     char m_decimal;
     const char *m_lineEnd;
     bool m_byteOrderMark;
+    bool m_separatorLine;
     bool m_allFields;
 };
 

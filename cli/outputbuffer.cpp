@@ -14,8 +14,9 @@ OutputFailure::OutputFailure(int error)
     , error(error)
 {}
 
-OutputBuffer::OutputBuffer(std::FILE *output)
+OutputBuffer::OutputBuffer(std::FILE *output, TextEncoding encoding)
     : m_output(output)
+    , m_encoding(encoding)
 {
     m_text.reserve(2 * blockBytes);
 }
@@ -28,11 +29,21 @@ void OutputBuffer::written()
 
 void OutputBuffer::flush()
 {
+    if (m_encoding != TextEncoding::Utf8)
+        encode();
     errno = 0;
     if (std::fwrite(m_text.data(), 1, m_text.size(), m_output) != m_text.size() ||
         std::fflush(m_output) != 0)
         throw OutputFailure(errno ? errno : EIO);
     m_text.clear();
+}
+
+// The text becomes its bytes in the output's encoding, in its place.
+void OutputBuffer::encode()
+{
+    m_encoded.clear();
+    encodeText(m_encoding, m_text, m_encoded);
+    m_text.swap(m_encoded);
 }
 
 } // namespace quelbor

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textencoding.h"
+
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -15,19 +17,24 @@ struct OutputFailure : std::runtime_error
 };
 
 // Collects output and writes it to a stream in large blocks. Throws OutputFailure when the
-// stream does not take it (a full disk, a closed pipe).
+// stream does not take it (a full disk, a closed pipe). The text is UTF-8 and written in
+// `encoding` (see encodeText); it is flushed only after whole lines, so no character is cut.
 class OutputBuffer
 {
 public:
-    explicit OutputBuffer(std::FILE *output);
+    explicit OutputBuffer(std::FILE *output, TextEncoding encoding = TextEncoding::Utf8);
 
     std::string &text() { return m_text; } // append here, then call written()
     void written();
     void flush();
 
 private:
+    void encode();
+
     std::FILE *m_output;
+    TextEncoding m_encoding;
     std::string m_text;
+    std::string m_encoded;
 };
 
 } // namespace quelbor

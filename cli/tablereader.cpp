@@ -4,13 +4,13 @@
 #include <array>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 
 namespace quelbor {
 
 namespace {
 
 constexpr std::size_t chunkBytes = 1 << 16;
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 void onCell(void *text, std::size_t size, void *reader)
 {
@@ -34,6 +34,14 @@ bool onlyLineEnds(std::string_view text)
     return text.find_first_not_of("\r\n") == std::string_view::npos;
 }
 
+// Reads a block of the stream into `bytes`; false when nothing was left.
+bool readBlock(std::FILE *input, std::string &bytes)
+{
+    bytes.resize(chunkBytes);
+    bytes.resize(std::fread(bytes.data(), 1, chunkBytes, input));
+    return !bytes.empty();
+}
+
 // The first line of the text with its line end, or all of it.
 std::size_t firstLineSize(std::string_view text)
 {
@@ -45,7 +53,6 @@ std::size_t firstLineSize(std::string_view text)
 
 TableReader::TableReader(std::FILE *input)
     : m_input(input)
-    , m_chunk(chunkBytes)
 {
     startParser();
 }
@@ -60,7 +67,13 @@ void TableReader::startParser()
     if (csv_init(&m_parser, 0) != 0)
         throw std::bad_alloc();
     csv_set_space_func(&m_parser, noBlanks);
-    csv_set_delim(&m_parser, static_cast<unsigned char>(m_format.separator));
+    useSeparator(m_format.separator);
+}
+
+void TableReader::useSeparator(char separator)
+{
+    m_format.separator = separator;
+    csv_set_delim(&m_parser, static_cast<unsigned char>(separator));
 }
 
 bool TableReader::next(TableRow &row)
@@ -83,14 +96,12 @@ bool TableReader::next(TableRow &row)
 // the end of the stream, after the last row was read.
 bool TableReader::readChunk()
 {
-    if (m_chunkPos == m_chunkEnd) {
-        m_chunkPos = 0;
-        m_chunkEnd = std::fread(m_chunk.data(), 1, m_chunk.size(), m_input);
-        if (m_chunkEnd == 0) {
-            m_failed = std::ferror(m_input) != 0;
-            finish();
-            return false;
-        }
+    if (!m_encodingKnown)
+        readFirstBlock();
+    if (m_chunkPos == m_chunkEnd && !fillChunk()) {
+        m_failed = std::ferror(m_input) != 0;
+        finish();
+        return false;
     }
     const char *begin = m_chunk.data() + m_chunkPos;
     const std::size_t available = m_chunkEnd - m_chunkPos;
@@ -123,13 +134,55 @@ bool TableReader::readChunk()
     return true;
 }
 
+// The first block decides the encoding of the whole table (see judgeEncoding), so a UTF-8
+// table is read on as it is, with no look at each of its bytes. A table in another encoding is
+// decoded block by block, and everything after reads UTF-8: line numbers, line ends and the
+// separator come out as for a UTF-8 table.
+void TableReader::readFirstBlock()
+{
+    m_encodingKnown = true;
+    readBlock(m_input, m_chunk);
+    const EncodingJudgement judged = judgeEncoding(m_chunk, m_chunk.size() < chunkBytes);
+    if (!judged.notText.empty()) {
+        throw std::runtime_error("the table is not text: " + judged.notText +
+                                 " is not read; save it as CSV (UTF-8) or Unicode text");
+    }
+    m_format.encoding = judged.encoding;
+    m_format.byteOrderMark = judged.byteOrderMarkSize > 0;
+    m_chunkPos = judged.byteOrderMarkSize;
+    m_chunkEnd = m_chunk.size();
+    if (judged.encoding == TextEncoding::Utf8)
+        return;
+    m_decoder = TextDecoder(judged.encoding);
+    m_rawBytes.assign(m_chunk, judged.byteOrderMarkSize);
+    m_chunk.clear();
+    m_decoder.decode(m_rawBytes, m_chunk);
+    m_chunkPos = 0;
+    m_chunkEnd = m_chunk.size();
+}
+
+// The next block of the table, as UTF-8, into the chunk; false at the end of the stream.
+bool TableReader::fillChunk()
+{
+    m_chunkPos = 0;
+    if (m_format.encoding == TextEncoding::Utf8) {
+        readBlock(m_input, m_chunk);
+    } else {
+        m_chunk.clear();
+        while (m_chunk.empty() && readBlock(m_input, m_rawBytes))
+            m_decoder.decode(m_rawBytes, m_chunk);
+        if (m_chunk.empty())
+            m_decoder.finish(m_chunk);
+    }
+    m_chunkEnd = m_chunk.size();
+    return m_chunkEnd > 0;
+}
+
 void TableReader::feedLine(std::string_view line)
 {
     ++m_lineNumber;
-    if (m_lineNumber == 1 && line.starts_with(byteOrderMark)) {
-        line.remove_prefix(byteOrderMark.size());
-        m_format.byteOrderMark = true;
-    }
+    if (m_lineNumber == 1 && readSeparatorLine(line))
+        return;
     if (!m_separatorKnown) {
         if (onlyLineEnds(line))
             return;
@@ -162,11 +215,31 @@ void TableReader::detectSeparator(std::string_view line)
             counts[i] += !quoted && c == candidates[i];
     }
     const auto most = std::max_element(counts.begin(), counts.end());
-    m_format.separator =
-        *most > 0 ? candidates[static_cast<std::size_t>(most - counts.begin())] : ';';
+    useSeparator(*most > 0 ? candidates[static_cast<std::size_t>(most - counts.begin())] : ';');
     m_format.crlf = line.ends_with("\r\n");
     m_separatorKnown = true;
-    csv_set_delim(&m_parser, static_cast<unsigned char>(m_format.separator));
+}
+
+// A spreadsheet's hint for the separator as the first line, "sep=;" or "\"sep=;\"": a
+// separator of one printable ASCII character or a tab. The spreadsheet reads the table by it,
+// whatever the header holds most ("Name, Ort;rhoSE" under "sep=;" has two columns).
+bool TableReader::readSeparatorLine(std::string_view line)
+{
+    const bool crlf = line.ends_with("\r\n");
+    if (line.ends_with('\n'))
+        line.remove_suffix(crlf ? 2 : 1);
+    if (line.size() == 7 && line.front() == '"' && line.back() == '"')
+        line = line.substr(1, 5);
+    if (line.size() != 5 || !line.starts_with("sep="))
+        return false;
+    const char separator = line.back();
+    if (separator == '"' || (separator != '\t' && (separator < ' ' || separator > '~')))
+        return false;
+    useSeparator(separator);
+    m_format.crlf = crlf;
+    m_format.separatorLine = true;
+    m_separatorKnown = true;
+    return true;
 }
 
 // At the end of the stream: the last row, also without a final line end. A quote still open

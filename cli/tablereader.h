@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textencoding.h"
+
 #include <csv.h>
 
 #include <cstddef>
@@ -10,13 +12,15 @@
 
 namespace quelbor {
 
-// How a table is written: what its rows are separated by, and whether it starts with a UTF-8
-// byte-order mark.
+// How a table is written: its encoding, what its rows are separated by, whether it starts
+// with a byte-order mark and with a spreadsheet's separator line ("sep=;").
 struct TableFormat
 {
+    TextEncoding encoding = TextEncoding::Utf8;
     char separator = ';';
     bool crlf = false; // the first line ends with CR LF
     bool byteOrderMark = false;
+    bool separatorLine = false;
 };
 
 // One row of a table as read.
@@ -30,12 +34,15 @@ struct TableRow
 
 // Reads a table of rows from a stream, one row at a time, with libcsv: fields separated by the
 // separator its first line uses most (";", tab or ","), quoted as spreadsheets quote them
-// (separators, quotes and line breaks inside quotes), LF or CR LF line ends, a UTF-8
-// byte-order mark before the first line skipped. Cells are kept exactly as written, blanks
-// included. Memory stays bounded: a row longer than `maximumRowBytes` is reported as malformed
-// and skipped up to the end of its line. A quote still open at the end of the stream makes its
-// row malformed, and the lines after the row's first line are read again as rows of their own,
-// so no row is lost to a stray quote.
+// (separators, quotes and line breaks inside quotes), LF or CR LF line ends. The encoding is judged
+// from the first block (judgeEncoding): UTF-8, Windows-1252 or UTF-16 with its byte-order mark,
+// decoded to UTF-8; next() throws std::runtime_error naming what was found when the table is not
+// text it reads. A first line "sep=X" (also quoted), as spreadsheets write it, sets the separator
+// and is no row; it still counts as line 1. Cells are kept exactly as written, blanks included.
+// Memory stays bounded: a row longer than `maximumRowBytes` is reported as malformed and skipped up
+// to the end of its line. A quote still open at the end of the stream makes its row malformed, and
+// the lines after the row's first line are read again as rows of their own, so no row is lost to a
+// stray quote.
 class TableReader
 {
 public:
@@ -47,6 +54,7 @@ public:
     TableReader &operator=(const TableReader &) = delete;
 
     // The next row into `row` (its vectors are reused); false at the end of the table.
+    // Throws std::runtime_error when the table is not text.
     bool next(TableRow &row);
 
     const TableFormat &format() const { return m_format; }
@@ -58,8 +66,12 @@ public:
 
 private:
     bool readChunk();
+    void readFirstBlock();
+    bool fillChunk();
     void feedLine(std::string_view line);
+    bool readSeparatorLine(std::string_view line);
     void detectSeparator(std::string_view line);
+    void useSeparator(char separator);
     void startParser();
     void finish();
     void reportMalformed(long line, std::string reason);
@@ -67,7 +79,10 @@ private:
 
     std::FILE *m_input;
     csv_parser m_parser{};
-    std::vector<char> m_chunk;
+    bool m_encodingKnown = false;
+    TextDecoder m_decoder;
+    std::string m_rawBytes; // a block as read, before it is decoded
+    std::string m_chunk;    // the table as UTF-8, a block at a time
     std::size_t m_chunkPos = 0;
     std::size_t m_chunkEnd = 0;
     std::string m_partialLine;

@@ -53,6 +53,24 @@ const std::string header7 = "rhoSE;Xanf;Xmess;ksiSE;kappaMess;thetaMess;KappaSte
 const std::string results7 = "txt_psianf;txt_XSE;txt_psiSE;txt_psi25;txt_kappa2525;txt_kappaGrenz";
 const std::string results7Tab =
     "txt_psianf\ttxt_XSE\ttxt_psiSE\ttxt_psi25\ttxt_kappa2525\ttxt_kappaGrenz";
+const std::u16string header8Tab =
+    u"Probe\trhoSE\tXanf\tXmess\tksiSE\tkappaMess\tthetaMess\tKappaSteig";
+const std::u16string results7Utf16 =
+    u"txt_psianf\ttxt_XSE\ttxt_psiSE\ttxt_psi25\ttxt_kappa2525\ttxt_kappaGrenz";
+const std::string notTextAdvice = " is not read; save it as CSV (UTF-8) or Unicode text\n";
+
+// The bytes of UTF-16 text, one code unit after the other ("\uFEFF" first gives the mark).
+std::string utf16(std::u16string_view text, bool bigEndian = false)
+{
+    std::string bytes;
+    for (const char16_t unit : text) {
+        const auto high = static_cast<char>(unit >> 8);
+        const auto low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
 
 struct TableCase
 {
@@ -132,12 +150,105 @@ TEST(Batch, TablesGiveTheWholeOutput)
          "quelbor-calc: line 1: the column rhoSE appears twice\n", 2},
         {"headerQuoteNotClosed", "\"rhoSE;Xanf\n", "",
          "quelbor-calc: line 1: the header cannot be read: quote not closed\n", 2},
+        // Not UTF-8, so Windows-1252: carried bytes, the unassigned five among them, come back
+        // as they were, and the German error text is written in Windows-1252 too.
+        {"windows1252ComesBackInWindows1252",
+         "Probe;" + header7 + ";Gr\xF6\xDF" + "e\r\nTon M\xFCller;1850;0,25;0,185;6,2;0;20,5;7;" +
+             "\x80\x81\x8D\x8F\x90\x9D\xFF\r\n",
+         "Probe;" + header7 + ";Gr\xF6\xDF" + "e;" + results7 + ";error\r\n" +
+             "Ton M\xFCller;1850;0,25;0,185;6,2;0;20,5;7;\x80\x81\x8D\x8F\x90\x9D\xFF;" +
+             "0,382;0,136;0,251;0,382;0,0;0,0;" +
+             "Laufzeitfehler 5: Ung\xFCltiger Prozeduraufruf oder ung\xFCltiges Argument\r\n",
+         "quelbor-calc: 1 of 1 rows failed\n", 1},
+        {"utf16LittleEndianWithTabs",
+         utf16(u"\uFEFF" + header8Tab +
+               u"\r\nTon M\u00FCller \U0001F9F1\t1850\t0,25\t0,185\t6,2\t45\t20,5\t7\r\n"),
+         utf16(u"\uFEFF" + header8Tab + u"\t" + results7Utf16 + u"\terror\r\nTon M\u00FCller " +
+               u"\U0001F9F1\t1850\t0,25\t0,185\t6,2\t45\t20,5\t7\t0.382\t0.136\t0.251\t0.382" +
+               u"\t74.2\t32.0\t\r\n"),
+         "", 0},
+        {"utf16BigEndianCountsLines",
+         utf16(u"\uFEFFrhoSE;Xanf;Xmess;ksiSE;kappaMess;thetaMess;KappaSteig\n"
+               u"1850;0,25;0,185;6,2;45;20,5;7;\u00DC\n",
+               true),
+         utf16(u"\uFEFFrhoSE;Xanf;Xmess;ksiSE;kappaMess;thetaMess;KappaSteig;txt_psianf;txt_XSE;"
+               u"txt_psiSE;txt_psi25;txt_kappa2525;txt_kappaGrenz;error\n"
+               u"1850;0,25;0,185;6,2;45;20,5;7;;;;;;;line 2: 8 cells where the header has 7\n",
+               true),
+         "quelbor-calc: line 2: 8 cells where the header has 7\nquelbor-calc: 1 of 1 rows failed\n",
+         1},
+        // The header uses "," most, but the spreadsheet was told ";".
+        {"quotedSeparatorLineIsLineOne",
+         "\"sep=;\"\r\nName, Ort;" + header7 +
+             "\r\nTon, K\xC3\xB6ln;1850;0,25;0,185;6,2;45;20,5;7\r\n1;2;3;4;5;6;7;8;9\r\n",
+         "sep=;\r\nName, Ort;" + header7 + ";" + results7 + ";error\r\n" +
+             "Ton, K\xC3\xB6ln;1850;0,25;0,185;6,2;45;20,5;7;" +
+             "0,382;0,136;0,251;0,382;74,2;32,0;\r\n" +
+             "1;2;3;4;5;6;7;8;;;;;;;line 4: 9 cells where the header has 8\r\n",
+         "quelbor-calc: line 4: 9 cells where the header has 8\nquelbor-calc: 1 of 2 rows failed\n",
+         1},
+        {"commaSeparatorLine",
+         "sep=,\n"
+         "rhoSE,Xanf,Xmess,ksiSE,kappaMess,thetaMess,KappaSteig\n"
+         "1850,0.25,0.185,6.2,45,20.5,7\n",
+         "sep=,\n"
+         "rhoSE,Xanf,Xmess,ksiSE,kappaMess,thetaMess,KappaSteig,"
+         "txt_psianf,txt_XSE,txt_psiSE,txt_psi25,txt_kappa2525,txt_kappaGrenz,error\n"
+         "1850,0.25,0.185,6.2,45,20.5,7,0.382,0.136,0.251,0.382,74.2,32.0,\n",
+         "", 0},
+        {"utf16WithoutMarkIsRefused", utf16(u"rhoSE;Xanf\n1850;0,25\n"), "",
+         "quelbor-calc: the table is not text: UTF-16LE without byte-order mark" + notTextAdvice,
+         2},
+        {"utf32IsRefused", std::string("\xFF\xFE\0\0r\0\0\0", 8), "",
+         "quelbor-calc: the table is not text: UTF-32LE" + notTextAdvice, 2},
+        {"workbookIsRefused", std::string("PK\x03\x04\x14\0\x06\0", 8), "",
+         "quelbor-calc: the table is not text: a zip archive (an .xlsx or .ods workbook)" +
+             notTextAdvice,
+         2},
     };
     for (const TableCase &row : cases) {
         const BatchOutcome outcome = runOn(row.table);
         EXPECT_EQ(outcome.output, row.output) << row.name;
         EXPECT_EQ(outcome.messages, row.messages) << row.name;
         EXPECT_EQ(outcome.status, row.status) << row.name;
+    }
+}
+
+// Whatever the table's encoding, the JSON lines hold its texts in UTF-8, also where a character
+// is cut at the end of the first block read (64 KiB).
+TEST(Batch, JsonLinesHoldTheTablesTextsInUtf8)
+{
+    const std::string utf8Filler(65535 - 13, 'x');
+    const std::u16string utf16Filler(32753, u'x');
+    const struct
+    {
+        const char *name;
+        std::string table;
+        long line;
+        std::string probe; // the text of its column "Probe" in the first row
+    } cases[] = {
+        {"windows1252", "Probe;rhoSE\nTon M\xFCller \x80\x81;1850\n", 2,
+         "Ton M\u00FCller \u20AC\u0081"},
+        {"utf16", utf16(u"\uFEFFProbe\trhoSE\nTon M\u00FCller \U0001F9F1\t1850\n"), 2,
+         "Ton M\u00FCller \U0001F9F1"},
+        {"utf8ByItsMarkWithAStrayByte",
+         "\xEF\xBB\xBFProbe;rhoSE\nGr\xC3\xB6\xC3\x9F"
+         "e \xFF;1850\n",
+         2,
+         "Gr\u00F6\u00DF"
+         "e \uFFFD"},
+        {"separatorLine", "sep=,\nProbe,rhoSE\nA,1850\n", 3, "A"},
+        {"utf8CutAtTheBlockEnd", "Probe;rhoSE\nA" + utf8Filler + "\xC3\xBC;1850\n", 2,
+         "A" + utf8Filler + "\u00FC"},
+        {"utf16CutAtTheBlockEnd",
+         utf16(u"\uFEFFProbe\trhoSE\nA" + utf16Filler + u"\U0001F9F1\t1850\n"), 2,
+         "A" + std::string(utf16Filler.size(), 'x') + "\U0001F9F1"},
+    };
+    for (const auto &row : cases) {
+        const std::string output = runOn(row.table, BatchFormat::Jsonl).output;
+        const auto json = nlohmann::json::parse(output.substr(0, output.find('\n')));
+        EXPECT_EQ(json.at("line"), row.line) << row.name;
+        EXPECT_EQ(json.at("columns").at("Probe"), row.probe) << row.name;
     }
 }
 
