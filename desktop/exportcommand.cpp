@@ -2,6 +2,7 @@
 
 #include "quelborwindow.h"
 #include "resultexport.h"
+#include "safefile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -18,6 +19,7 @@ namespace {
 constexpr int exitWritten = 0;
 constexpr int exitCalculationFailed = 1;
 constexpr int exitBadUsage = 2;
+constexpr int exitCannotWrite = 2;
 constexpr int largestScale = 4;
 
 // The options that fill an input box of the window, named as quelbor-calc names them.
@@ -144,8 +146,14 @@ int runExportCommand(int &argc, char **argv)
     window.onRechne();
     if (!calculationError.isEmpty())
         return failWith(exitCalculationFailed, calculationError);
-    if (const auto error = exportWindow(window, request.path))
-        return failWith(exitBadUsage, *error);
+    try {
+        exportWindow(window, request.path);
+    } catch (const FileError &failure) {
+        return failWith(
+            exitCannotWrite,
+            QStringLiteral("cannot write %1: %2")
+                .arg(request.path, QString::fromLocal8Bit(std::strerror(failure.error()))));
+    }
     return exitWritten;
 }
 

@@ -1,5 +1,6 @@
 #include "exportcommand.h"
 #include "quelborwindow.h"
+#include "safefile.h"
 #include "windowoptions.h"
 #include "windowtransfer.h"
 
@@ -10,6 +11,8 @@
 
 int main(int argc, char *argv[])
 {
+    // A save or an export cut short by a signal leaves no half-written temporary file.
+    quelbor::removeTemporaryFilesOnSignals();
     if (quelbor::asksForExport(argc, argv) && !quelbor::asksForHelpOrVersion(argc, argv))
         return quelbor::runExportCommand(argc, argv);
     quelbor::sendWindowPicturesOverConnection();

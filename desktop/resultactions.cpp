@@ -3,6 +3,8 @@
 #include "quelborwindow.h"
 #include "resultclipboard.h"
 #include "resultexport.h"
+#include "safefile.h"
+#include "systemerrortext.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -102,10 +104,13 @@ void ResultActions::save()
         return;
     const QString path = withExtension(chosen, filter);
     m_directory = QFileInfo(path).absolutePath();
-    if (const auto error = exportWindow(m_window, path))
-        QMessageBox::warning(
-            &m_window, QStringLiteral("Quelbor"),
-            QStringLiteral("Das Ergebnis wurde nicht gespeichert.\n%1").arg(*error));
+    try {
+        exportWindow(m_window, path);
+    } catch (const FileError &failure) {
+        QMessageBox::warning(&m_window, QStringLiteral("Quelbor"),
+                             QStringLiteral("%1 kann nicht geschrieben werden: %2")
+                                 .arg(path, germanSystemError(failure.error())));
+    }
 }
 
 void ResultActions::print()

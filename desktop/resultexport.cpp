@@ -1,5 +1,9 @@
 #include "resultexport.h"
 
+#include "safefile.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
@@ -7,11 +11,12 @@
 #include <QPicture>
 #include <QPixmap>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QWidget>
 
 #include <algorithm>
+#include <cerrno>
+#include <stdexcept>
 
 namespace quelbor {
 
@@ -35,7 +40,7 @@ QString documentTitle(const QWidget &window)
 
 // One page exactly the window's size at the screen's resolution, so that a pixel of the
 // window is a pixel of the page and the texts keep their sizes.
-bool writePdf(QWidget &window, QSaveFile &file)
+bool writePdf(QWidget &window, QIODevice &file)
 {
     const int dpi = window.logicalDpiX();
     QPdfWriter writer(&file);
@@ -52,7 +57,7 @@ bool writePdf(QWidget &window, QSaveFile &file)
     return painter.end();
 }
 
-bool writeSvg(QWidget &window, QSaveFile &file)
+bool writeSvg(QWidget &window, QIODevice &file)
 {
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
@@ -67,23 +72,55 @@ bool writeSvg(QWidget &window, QSaveFile &file)
     return painter.end();
 }
 
-bool writePng(QWidget &window, QSaveFile &file)
+bool writePng(QWidget &window, QIODevice &file)
 {
     return window.grab().save(&file, "PNG");
+}
+
+struct FormatWriter
+{
+    ExportFormat format;
+    const char *suffix;
+    bool (*write)(QWidget &window, QIODevice &file);
+};
+
+constexpr FormatWriter formatWriters[] = {
+    {ExportFormat::Pdf, "pdf", writePdf},
+    {ExportFormat::Svg, "svg", writeSvg},
+    {ExportFormat::Png, "png", writePng},
+};
+
+// The picture is made in memory, where a painter or an image writer can fail only for want of
+// memory, and reaches the disk in one checked write: the SVG generator, for one, ignores a
+// device that fails to take its bytes, and a full disk would leave a cut-off file.
+QByteArray renderedWindow(QWidget &window, const FormatWriter &writer, const std::string &name)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writer.write(window, buffer))
+        throw FileError(name, ENOMEM);
+    return bytes;
+}
+
+const FormatWriter *formatWriterOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const FormatWriter &writer : formatWriters) {
+        if (suffix == QLatin1String(writer.suffix))
+            return &writer;
+    }
+    return nullptr;
 }
 
 } // namespace
 
 std::optional<ExportFormat> exportFormatOf(const QString &path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("pdf"))
-        return ExportFormat::Pdf;
-    if (suffix == QLatin1String("svg"))
-        return ExportFormat::Svg;
-    if (suffix == QLatin1String("png"))
-        return ExportFormat::Png;
-    return std::nullopt;
+    const FormatWriter *writer = formatWriterOf(path);
+    if (!writer)
+        return std::nullopt;
+    return writer->format;
 }
 
 void renderWindow(QWidget &window, QPainter &painter, const QRectF &target)
@@ -117,30 +154,16 @@ bool printWindow(QWidget &window, QPrinter &printer)
     return painter.end();
 }
 
-std::optional<QString> exportWindow(QWidget &window, const QString &path)
+void exportWindow(QWidget &window, const QString &path)
 {
-    const std::optional<ExportFormat> format = exportFormatOf(path);
-    if (!format)
-        return QStringLiteral("%1: not a .pdf, .svg or .png file").arg(path);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    bool written = false;
-    switch (*format) {
-    case ExportFormat::Pdf:
-        written = writePdf(window, file);
-        break;
-    case ExportFormat::Svg:
-        written = writeSvg(window, file);
-        break;
-    case ExportFormat::Png:
-        written = writePng(window, file);
-        break;
-    }
-    if (!written || !file.commit())
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    return std::nullopt;
+    const FormatWriter *writer = formatWriterOf(path);
+    if (!writer)
+        throw std::invalid_argument("not a .pdf, .svg or .png file: " + path.toStdString());
+    const std::string name = QFile::encodeName(path).toStdString();
+    const QByteArray bytes = renderedWindow(window, *writer, name);
+    SafeFile file(name);
+    file.write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    file.commit();
 }
 
 } // namespace quelbor

@@ -26,8 +26,10 @@ bool printWindow(QWidget &window, QPrinter &printer);
 
 // Writes the window as it shows itself now to a file in the format its extension names: PDF
 // and SVG at the window's size in the screen's resolution, PNG at the window's pixel size
-// times its device pixel ratio. Returns an error text, or nothing once the file is written;
-// on failure no file is left behind (nor is an older one at the path touched).
-std::optional<QString> exportWindow(QWidget &window, const QString &path);
+// times its device pixel ratio. The path must name one of the three (exportFormatOf). Throws
+// FileError (safefile.h) when the file cannot be written, with ENOMEM when there is no memory
+// for the picture; then no file is left behind, and an older one at the path keeps its bytes.
+// A path naming a device or a FIFO, directly or through a link, is written to as it is.
+void exportWindow(QWidget &window, const QString &path);
 
 } // namespace quelbor

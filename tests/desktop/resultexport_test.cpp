@@ -6,19 +6,29 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QMap>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <QtEndian>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace quelbor;
 using namespace quelbor::test;
@@ -49,13 +59,66 @@ struct Run
     QString errors;
 };
 
-Run runQuelbor(const QStringList &arguments)
+// A file size limit (RLIMIT_FSIZE) stands for a disk that fills up: a write beyond it fails
+// with EFBIG once the limit's bytes are written.
+Run runQuelbor(const QStringList &arguments, int fileSizeLimit = 0)
 {
     QProcess process;
+    if (fileSizeLimit > 0)
+        process.setChildProcessModifier([fileSizeLimit] {
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_IGN);
+        });
     process.start(QStringLiteral(QUELBOR_BINARY), arguments);
     if (!process.waitForFinished(60000))
         qFatal("quelbor %s did not finish", qPrintable(arguments.join(u' ')));
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// A device where every write fails as on a full disk. Root could replace /dev/full itself if
+// an export ever took a device for a file, so for root it is a node of its own in the folder;
+// anyone else may not make one, nor replace /dev/full.
+QString fullDevice(const QString &folder)
+{
+    const QString own = folder + QStringLiteral("/device-full");
+    if (::mknod(QFile::encodeName(own).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0)
+        return own;
+    return QStringLiteral("/dev/full");
+}
+
+// The folder the failures write into: a good old file of each format, and a link of each
+// format to a full device.
+void fillFolder(const QString &path)
+{
+    const QString device = fullDevice(path);
+    for (const char *suffix : {"pdf", "svg", "png"}) {
+        QFile old(QStringLiteral("%1/old.%2").arg(path, suffix));
+        old.open(QIODevice::WriteOnly);
+        old.write(QByteArray("the good old ") + suffix);
+        QFile::link(device, QStringLiteral("%1/full.%2").arg(path, suffix));
+    }
+}
+
+// What a folder holds, hidden files included: each name with its link's target, its bytes or
+// its kind of node.
+QMap<QString, QByteArray> folderContents(const QString &path)
+{
+    QMap<QString, QByteArray> contents;
+    for (const QFileInfo &entry : QDir(path).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                           QDir::System | QDir::NoDotAndDotDot)) {
+        QFile file(entry.filePath());
+        contents[entry.fileName()] = entry.isSymLink() ? "link to " + entry.symLinkTarget().toUtf8()
+                                     : !entry.isFile() ? "not a regular file"
+                                     : file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                      : "unreadable";
+    }
+    return contents;
+}
+
+QString systemText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 QString outputOf(const QString &program, const QStringList &arguments)
@@ -140,8 +203,10 @@ private slots:
     void exportedPngEqualsWindow();
     void vectorExportsHoldTextsAndLines_data();
     void vectorExportsHoldTextsAndLines();
-    void commandLineFailuresLeaveNoFile_data();
-    void commandLineFailuresLeaveNoFile();
+    void commandLineFailuresLeaveFolderAlone_data();
+    void commandLineFailuresLeaveFolderAlone();
+    void failedSaveNamesFileAndCause_data();
+    void failedSaveNamesFileAndCause();
     void copiesInputsAndResults();
 
 private:
@@ -196,29 +261,106 @@ void ResultExportTest::vectorExportsHoldTextsAndLines()
         QVERIFY2(drawing.strokes.value(QString::fromLatin1(colour)) >= 1, colour);
 }
 
-void ResultExportTest::commandLineFailuresLeaveNoFile_data()
+void ResultExportTest::commandLineFailuresLeaveFolderAlone_data()
 {
+    QTest::addColumn<QString>("target"); // in a folder filled by fillFolder
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("fileSizeLimit");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("empty density") << QStringList{"--rhoSE="} << 1 << "Laufzeitfehler";
-    QTest::newRow("unknown option") << QStringList{"--density=1"} << 2 << "density";
-    QTest::newRow("repeated option") << QStringList{"--Xanf=1", "--Xanf=2"} << 2 << "Xanf";
-    QTest::newRow("scale 5") << QStringList{"--scale=5"} << 2 << "--scale";
+    QTest::addColumn<QString>("message"); // FILE stands for the target's path
+    QTest::newRow("empty density")
+        << "failed.pdf" << QStringList{"--rhoSE="} << 0 << 1 << "Laufzeitfehler";
+    QTest::newRow("unknown option")
+        << "failed.pdf" << QStringList{"--density=1"} << 0 << 2 << "density";
+    QTest::newRow("repeated option")
+        << "failed.pdf" << QStringList{"--Xanf=1", "--Xanf=2"} << 0 << 2 << "Xanf";
+    QTest::newRow("scale 5") << "failed.pdf" << QStringList{"--scale=5"} << 0 << 2 << "--scale";
+    const QString cannotWrite = QStringLiteral("quelbor: cannot write FILE: ");
+    for (const char *suffix : {"pdf", "svg", "png"}) {
+        QTest::addRow("device full, %s", suffix)
+            << QStringLiteral("full.%1").arg(suffix) << QStringList() << 0 << 2
+            << cannotWrite + systemText(ENOSPC);
+        QTest::addRow("disk fills up, %s over an old one", suffix)
+            << QStringLiteral("old.%1").arg(suffix) << QStringList() << 4096 << 2
+            << cannotWrite + systemText(EFBIG);
+    }
+    QTest::newRow("missing folder")
+        << "missing/old.svg" << QStringList() << 0 << 2 << cannotWrite + systemText(ENOENT);
+    QTest::newRow("file for a folder")
+        << "old.pdf/new.pdf" << QStringList() << 0 << 2 << cannotWrite + systemText(ENOTDIR);
 }
 
-void ResultExportTest::commandLineFailuresLeaveNoFile()
+// A failed export writes nothing: no new file, no temporary one, an old file keeps its bytes
+// and a link to a device stays a link.
+void ResultExportTest::commandLineFailuresLeaveFolderAlone()
 {
+    QFETCH(QString, target);
     QFETCH(QStringList, arguments);
+    QFETCH(int, fileSizeLimit);
     QFETCH(int, status);
     QFETCH(QString, message);
     const QTemporaryDir directory;
-    const QString path = directory.filePath(QStringLiteral("failed.pdf"));
-    const Run run = runQuelbor(QStringList{"--export", path} + arguments);
+    fillFolder(directory.path());
+    const QMap<QString, QByteArray> before = folderContents(directory.path());
+    const QString path = directory.filePath(target);
+    const Run run = runQuelbor(QStringList{"--export", path} + arguments, fileSizeLimit);
     QCOMPARE(run.status, status);
-    QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
-    QVERIFY(!QFile::exists(path));
-    QVERIFY(QDir(directory.path()).isEmpty());
+    QVERIFY2(run.errors.contains(message.replace(QStringLiteral("FILE"), path)),
+             qPrintable(run.errors));
+    QCOMPARE(folderContents(directory.path()), before);
+}
+
+void ResultExportTest::failedSaveNamesFileAndCause_data()
+{
+    QTest::addColumn<QString>("target"); // in a folder filled by fillFolder
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("device full") << "full.pdf"
+                                 << "Auf dem Gerät ist kein Speicherplatz mehr verfügbar";
+    QTest::newRow("missing folder") << "missing/old.svg"
+                                    << "Datei oder Verzeichnis nicht gefunden";
+}
+
+// Saved through the dialog onto a file that cannot be written, the window names the file and
+// the cause in German, whatever language the system's own error texts are in.
+void ResultExportTest::failedSaveNamesFileAndCause()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, cause);
+    const QTemporaryDir directory;
+    fillFolder(directory.path());
+    const QMap<QString, QByteArray> before = folderContents(directory.path());
+    const QString path = directory.filePath(target);
+    // The system's texts in English, so that only the window's own can give German ones.
+    const QByteArray language = qgetenv("LANGUAGE");
+    qputenv("LANGUAGE", "en");
+    const auto restoreLanguage = qScopeGuard([&language] { qputenv("LANGUAGE", language); });
+    QStringList reports;
+    const auto window = calculatedWindow(reports);
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+    QString shown;
+    QTimer answerer;
+    int attempts = 0;
+    connect(&answerer, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            dialog->setOption(QFileDialog::DontConfirmOverwrite);
+            auto &name = controlOf<QLineEdit>(*dialog, QStringLiteral("fileNameEdit"));
+            name.setText(path);
+            QTest::keyClick(&name, Qt::Key_Return);
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            shown = box->text();
+            box->accept();
+        }
+        if (!shown.isEmpty() || ++attempts > 250)
+            answerer.stop();
+    });
+    answerer.start(20);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+
+    QCOMPARE(shown, path + " kann nicht geschrieben werden: " + cause);
+    QCOMPARE(folderContents(directory.path()), before);
 }
 
 // The inputs' decimal points come with the results' separator, whichever the user typed: a
