@@ -239,6 +239,13 @@ void SafeFile::discard()
 
 void removeTemporaryFilesOnSignals()
 {
+    // A file beyond the size limit (ulimit -f) would end the process by SIGXFSZ before any
+    // cleanup; ignored, the write fails with EFBIG and is reported like a full disk.
+    struct sigaction sizeLimit
+    {
+    };
+    if (::sigaction(SIGXFSZ, nullptr, &sizeLimit) == 0 && sizeLimit.sa_handler == SIG_DFL)
+        std::signal(SIGXFSZ, SIG_IGN);
     for (const int number : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction old
         {

@@ -60,7 +60,8 @@ private:
 };
 
 // On SIGINT, SIGTERM and SIGHUP, removes the temporary files of the SafeFiles still open and
-// ends the process by the same signal, so its status is the usual 128 + n.
+// ends the process by the same signal, so its status is the usual 128 + n. A file beyond the
+// size limit becomes a write error (EFBIG) instead of ending the process.
 void removeTemporaryFilesOnSignals();
 
 // Whether the descriptor and the path (or standard output for "-" and "") are the same regular

@@ -145,9 +145,9 @@ CASES = [
      dict(T=b(SAMPLES), F="fifo", out=b(NEW_RESULT))),
     ("a Windows-1252 table with sep=", dict(T=CP1252), f"{CALC} --batch T --format jsonl --output R",
      0, dict(T=CP1252, R=lambda c: c is not None and "Ton Müller".encode() in c)),
-    ("a UTF-16 table", dict(T=UTF16.encode("utf-16")), f"{CALC} --batch T --output R", 0,
-     dict(T=UTF16.encode("utf-16"),
-          R=lambda c: c is not None and c.decode("utf-16").count("0,382") == 1
+    ("a UTF-16 table", dict(T=UTF16.encode("utf-16-le")), f"{CALC} --batch T --output R", 0,
+     dict(T=UTF16.encode("utf-16-le"),
+          R=lambda c: c is not None and c.decode("utf-16").count("\t0.382\t") == 2
           and "Ton Müller" in c.decode("utf-16"))),
     ("single body onto a full device", {}, f"{CALC} > full", 2, {}, "No space left"),
     ("help onto a full device", {}, f"{CALC} --help > full", 2, {}, "No space left"),
