@@ -198,6 +198,21 @@ def two_at_once(folder):
           f"files: {sorted(p.name for p in folder.iterdir())}")
 
 
+def permissions(folder):
+    """A replaced result keeps its mode; a new one gets 0666 less the umask, not mkstemp's 0600."""
+    setup(folder, T=SAMPLES, R=OLD_RESULT)
+    os.chmod(folder / "R", 0o604)
+    for target in ("R", "N"):
+        subprocess.run(f"umask 027 && {CALC} --batch T --output {target}", shell=True, cwd=folder,
+                       check=False)
+    modes = {name: stat.S_IMODE((folder / name).stat().st_mode) for name in ("R", "N")}
+    check("permissions", modes == {"R": 0o604, "N": 0o640},
+          f"modes { {name: oct(mode) for name, mode in modes.items()} }")
+    subprocess.run(f"umask 002 && {CALC} --batch T --output M", shell=True, cwd=folder, check=False)
+    mode = stat.S_IMODE((folder / "M").stat().st_mode)
+    check("permissions", mode == 0o664, f"new file under umask 002 has mode {mode:o}")
+
+
 def full_disk(folder):
     """A tmpfs with room for the old result but not for the new one."""
     disk = folder / "disk"
@@ -245,11 +260,12 @@ def main():
         folder.mkdir()
         run_cases(folder)
         two_at_once(folder)
+        permissions(folder)
         setup(folder)
         full_disk(Path(scratch))
     for failure in failures:
         print("FAIL", failure)
-    print(f"{len(CASES) + 3} cases, {len(failures)} failures")
+    print(f"{len(CASES) + 4} cases, {len(failures)} failures")
     return 1 if failures else 0
 
 
