@@ -9,7 +9,7 @@
 
 namespace quelbor {
 
-constexpr double gumCoverageFactor = 2;
+constexpr int gumCoverageFactor = 2;
 
 // One result by the law of propagation of uncertainty (first order, uncorrelated inputs).
 struct GumResult
