@@ -24,21 +24,25 @@ bool heldInSinglePrecision(std::size_t input)
 
 } // namespace
 
-// A central difference (f(x+h) − f(x−h)) / 2h errs by about h²·f'''/6 from truncation and
-// by eps·|f|/h from the rounding of f; both are smallest together near h = eps^(1/3)·|x|,
-// about 6e-6·|x|. The step is the power of two 2^(e−17) for x in [2^e, 2^(e+1)), between
-// 3.8e-6 and 7.6e-6 of |x|, so x ± h are exact in double and, for a float x, in float too
-// (its ulp is 2^(e−23): h is 64 of them). A step below the float's ulp would move the
-// single-precision inputs by nothing or by one rounding step and give nonsense; this one moves
-// them by exactly h. With Xmess = 0.185 (float 0.18500000238…): h = 2^-20 ≈ 9.5e-7, and both
-// errors stay near 1e-11 of the derivative, far below the two digits u is quoted with.
+// The step of the central difference (f(x+h) − f(x−h)) / 2h is set by the model's single
+// precision. Xmess and KappaSteig are rounded to float when stored, and so is rhoMess, a value
+// every diffusivity result passes through: its relative quantum is 6e-8, so each of the two
+// evaluations may be off by 3.6e-8 of rhoMess. At the error-balancing step of double
+// arithmetic, eps^(1/3)·|x| ≈ 6e-6·|x|, rhoMess moves by only some 1e-5 of itself and that
+// rounding spoils the derivative of kappaGrenz by Xmess by 0.1 % (measured) and up to 1 %.
+// The step is therefore 2^(e−9) for |x| in [2^e, 2^(e+1)), between 1e-3 and 2e-3 of |x|:
+// with Xmess = 0.185, h = 2^-12 ≈ 2.4e-4 moves rhoMess by about 1.5 kg/m³ against a quantum
+// of 1.2e-4, an error of 4e-5 of the derivative, and the truncation error (h²/6 times the
+// third derivative) stays near 3e-6 of it: both far below the two digits u is quoted with.
+// As a power of two, x ± h are exact in double and, for a float x (ulp 2^(e−23)), in float
+// too, so the single-precision inputs move by exactly h about the float the model holds.
 double derivativeStep(double x)
 {
     if (x == 0)
-        return 0x1.0p-17;
+        return 0x1.0p-9;
     int e = 0;
     std::frexp(x, &e); // |x| in [2^(e−1), 2^e)
-    return std::ldexp(1.0, e - 1 - 17);
+    return std::ldexp(1.0, e - 1 - 9);
 }
 
 GumResults propagateGum(const InputUncertainties &inputs, const OutputValues &estimate)

@@ -164,7 +164,7 @@ TEST(FaultNearby, TrialsBeyondTheCubeRootAreCountedByTheirError)
     EXPECT_NEAR(e.outputs[XSE].monteCarlo->mean, e.outputs[XSE].gum.estimate - 0.002888, 0.0003);
 }
 
-// Xanf = 0.839966 lies 1.5e-6 below that edge, its derivative step (2^-18 = 3.8e-6) beyond it:
+// Xanf = 0.839966 lies 1.5e-6 below that edge, its derivative step (2^-10 = 9.8e-4) beyond it:
 // the results reached before the cube root keep their law of propagation, the later ones
 // report the fault instead.
 TEST(FaultNearby, DerivativeAcrossTheFaultLeavesTheLaterResultsUnavailable)
@@ -195,6 +195,33 @@ TEST(FaultNearby, AnEstimateThatFaultsThrowsItsError)
     } catch (const CalculationError &error) {
         EXPECT_EQ(error.number(), 11);
     }
+}
+
+} // namespace
+
+namespace {
+
+// The model rounds rhoMess to single precision (quantum 1.2e-4 at 1695 kg/m³), and every
+// diffusivity passes through it: a derivative step that moves rhoMess by too little against
+// that quantum gives a derivative off by up to 1 %. kappaGrenz by Xmess must match a wide
+// secant, ±2^-10 about the float the model holds (rounding of rhoMess 1e-5 of it, truncation
+// 5e-5: kappaGrenz is curved in Xmess).
+TEST(SinglePrecisionInput, DerivativeOfXmessMatchesAWideSecant)
+{
+    StatedUncertainties stated;
+    stated[Xmess] = {0.001, false, Distribution::Normal};
+    const UncertaintyEvaluation e = evaluateUncertainty(InputValues{}, stated, {false, 0, 0});
+    constexpr double h = 0x1.0p-10;
+    InputValues up;
+    InputValues down;
+    up.Xmess = static_cast<float>(up.Xmess) + h;
+    down.Xmess = static_cast<float>(down.Xmess) - h;
+    OutputValues above{};
+    OutputValues below{};
+    ASSERT_FALSE(computeOutputs(up, above));
+    ASSERT_FALSE(computeOutputs(down, below));
+    const double secant = (above[kappaGrenz] - below[kappaGrenz]) / (2 * h);
+    EXPECT_NEAR(e.outputs[kappaGrenz].gum.sensitivity[Xmess], secant, 2e-4 * std::fabs(secant));
 }
 
 } // namespace

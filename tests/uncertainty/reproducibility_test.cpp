@@ -83,7 +83,7 @@ TEST(Reproducibility, AnotherSeedGivesOtherBits)
 
 TEST(Reproducibility, TheDefaultSeedsRunHasItsRecordedDigest)
 {
-    EXPECT_EQ(digest(figures(defaultSeed)), 0x35565f34e478702fU);
+    EXPECT_EQ(digest(figures(defaultSeed)), 0xf35d428943d57534U);
 }
 
 } // namespace
