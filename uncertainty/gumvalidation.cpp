@@ -1,8 +1,8 @@
 #include "gumvalidation.h"
 
+#include "numbertext.h"
 #include "parsedecimal.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -16,14 +16,12 @@ double numericalTolerance(double u)
     // u = c·10^l with c of two digits: the exponent of u rounded to two digits ("1.2e-02" for
     // 0.0123, "1.0e-01" for 0.0996), from the correctly rounded decimal form rather than from
     // log10, which C libraries may round differently near powers of ten.
-    char text[32];
-    const auto written =
-        std::to_chars(text, text + sizeof text, u, std::chars_format::scientific, 1);
-    const char *digits = std::find(text, written.ptr, 'e') + 1;
-    if (*digits == '+')
+    const std::string text = numberText(u, std::chars_format::scientific, 1);
+    std::size_t digits = text.find('e') + 1;
+    if (text[digits] == '+')
         ++digits;
     int exponent = 0;
-    std::from_chars(digits, written.ptr, exponent);
+    std::from_chars(text.data() + digits, text.data() + text.size(), exponent);
     return ParseDecimal("5e" + std::to_string(exponent - 2)); // ½·10^l, l = exponent − 1
 }
 

@@ -35,7 +35,8 @@ UncertaintyEvaluation evaluateUncertainty(const InputValues &values,
 
 bool anyUncertain(const StatedUncertainties &stated)
 {
-    return std::ranges::any_of(stated, [](const StatedUncertainty &s) { return s.amount > 0; });
+    return std::any_of(stated.begin(), stated.end(),
+                       [](const StatedUncertainty &s) { return s.amount > 0; });
 }
 
 } // namespace quelbor
