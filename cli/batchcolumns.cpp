@@ -22,17 +22,25 @@ std::optional<BatchColumns> BatchColumns::fromHeader(const std::vector<std::stri
     BatchColumns columns;
     columns.m_names = names;
     columns.m_inputs.fill(missing);
+    columns.m_amounts.fill(missing);
+    columns.m_distributions.fill(missing);
+    // the three kinds of column an input can have, by the prefix of their name
+    const std::array<std::pair<std::string_view, decltype(m_inputs) *>, 3> kinds{
+        {{"", &columns.m_inputs}, {"u_", &columns.m_amounts}, {"dist_", &columns.m_distributions}}};
     bool anyInput = false;
     for (std::size_t column = 0; column < names.size(); ++column) {
         for (std::size_t input = 0; input < inputFields.size(); ++input) {
-            if (!sameNameIgnoringCase(names[column], inputFields[input].name))
-                continue;
-            if (columns.m_inputs[input] != missing) {
-                error = std::string("the column ") + inputFields[input].name + " appears twice";
-                return std::nullopt;
+            for (const auto &[prefix, found] : kinds) {
+                const std::string name = std::string(prefix) + inputFields[input].name;
+                if (!sameNameIgnoringCase(names[column], name))
+                    continue;
+                if ((*found)[input] != missing) {
+                    error = "the column " + name + " appears twice";
+                    return std::nullopt;
+                }
+                (*found)[input] = column;
+                anyInput = anyInput || prefix.empty();
             }
-            columns.m_inputs[input] = column;
-            anyInput = true;
         }
     }
     if (!anyInput) {
@@ -53,7 +61,15 @@ std::optional<BatchColumns> BatchColumns::fromHeader(const std::vector<std::stri
 
 bool BatchColumns::isInput(std::size_t column) const
 {
-    return std::find(m_inputs.begin(), m_inputs.end(), column) != m_inputs.end();
+    return std::ranges::find(m_inputs, column) != m_inputs.end() ||
+           std::ranges::find(m_amounts, column) != m_amounts.end() ||
+           std::ranges::find(m_distributions, column) != m_distributions.end();
+}
+
+bool BatchColumns::hasUncertaintyColumns() const
+{
+    const auto present = [](std::size_t column) { return column != missing; };
+    return std::ranges::any_of(m_amounts, present) || std::ranges::any_of(m_distributions, present);
 }
 
 void BatchColumns::readTexts(const std::vector<std::string> &cells, InputTexts &texts) const
@@ -62,6 +78,39 @@ void BatchColumns::readTexts(const std::vector<std::string> &cells, InputTexts &
         if (m_inputs[input] != missing)
             texts.*inputFields[input].text = cells[m_inputs[input]];
     }
+}
+
+} // namespace quelbor
+
+namespace quelbor {
+
+bool BatchColumns::readUncertainties(const std::vector<std::string> &cells,
+                                     StatedUncertainties &stated, std::string &error) const
+{
+    for (std::size_t input = 0; input < inputFields.size(); ++input) {
+        const std::size_t amountColumn = m_amounts[input];
+        if (amountColumn != missing && !cells[amountColumn].empty()) {
+            const auto amount = readStatedAmount(cells[amountColumn]);
+            if (!amount) {
+                error = m_names[amountColumn] + ": \"" + cells[amountColumn] +
+                        "\" is no standard uncertainty (a number, or a number with %)";
+                return false;
+            }
+            stated[input].amount = amount->amount;
+            stated[input].percent = amount->percent;
+        }
+        const std::size_t distributionColumn = m_distributions[input];
+        if (distributionColumn != missing && !cells[distributionColumn].empty()) {
+            const auto distribution = readDistribution(cells[distributionColumn]);
+            if (!distribution) {
+                error = m_names[distributionColumn] + ": \"" + cells[distributionColumn] +
+                        "\" is none of normal, rect, tri";
+                return false;
+            }
+            stated[input].distribution = *distribution;
+        }
+    }
+    return true;
 }
 
 } // namespace quelbor

@@ -47,12 +47,28 @@ BatchColumns readHeader(TableReader &reader, const BatchStreams &streams)
     return std::move(*columns);
 }
 
+// Uncertainty columns and figures only where a table or an option asks for them, so the
+// output of every other table stays as it was, byte for byte.
+struct UncertaintyPlan
+{
+    bool wanted;
+    const UncertaintyRequest &request;
+
+    UncertaintySettings settings() const
+    {
+        return {request.trials.has_value(), request.trials.value_or(0), request.seed};
+    }
+};
+
 std::unique_ptr<BatchWriter> makeWriter(const BatchRequest &request, const BatchColumns &columns,
-                                        const TableReader &reader, std::FILE *output)
+                                        const TableReader &reader, std::FILE *output,
+                                        const UncertaintyPlan &uncertainty)
 {
     if (request.format == BatchFormat::Jsonl)
         return std::make_unique<JsonlBatchWriter>(output, columns);
-    return std::make_unique<CsvBatchWriter>(output, columns, reader.format(), request.allFields);
+    return std::make_unique<CsvBatchWriter>(
+        output, columns, reader.format(), request.allFields,
+        UncertaintyColumns{uncertainty.wanted, uncertainty.wanted && request.uncertainty.trials});
 }
 
 struct RowCounts
@@ -65,8 +81,10 @@ struct RowCounts
 // Only the JSON lines hold the water-loading table.
 RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchWriter &writer,
                         const std::string &decimalSeparator, bool withLoadingScale,
-                        std::FILE *messages)
+                        const UncertaintyPlan &uncertainty, std::FILE *messages)
 {
+    StatedUncertainties stated;
+    std::optional<UncertaintyEvaluation> evaluation;
     std::vector<std::string> results;
     InputTexts texts;
     TableRow row;
@@ -89,14 +107,23 @@ RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchW
         WindowCalculation calculation(decimalSeparator);
         results.clear();
         std::optional<ErrorKind> error;
+        evaluation.reset();
+        stated = uncertainty.request.stated;
+        if (malformed.empty() && !columns.readUncertainties(row.cells, stated, malformed))
+            malformed.insert(0, "column ");
         if (malformed.empty()) {
             columns.readTexts(row.cells, texts);
             error = calculation.pressUnseen(texts, results, withLoadingScale);
+            if (uncertainty.wanted && !error) {
+                evaluation =
+                    evaluateUncertainty(enteredValues(texts), stated, uncertainty.settings());
+            }
         } else {
             malformed.insert(0, "line " + std::to_string(row.line) + ": ");
             std::fprintf(messages, "quelbor-calc: %s\n", malformed.c_str());
         }
-        writer.writeRow({row.line, row.cells, texts, calculation, results, error, malformed});
+        writer.writeRow({row.line, row.cells, texts, calculation, results, error, malformed,
+                         evaluation ? &*evaluation : nullptr});
         progress.rowDone(error || !malformed.empty());
     }
     progress.finish();
@@ -111,14 +138,17 @@ int runBatch(const BatchRequest &request, const std::string &regionalSeparator,
     try {
         TableReader reader(streams.table);
         const BatchColumns columns = readHeader(reader, streams);
-        const auto writer = makeWriter(request, columns, reader, streams.output);
+        const UncertaintyPlan uncertainty{columns.hasUncertaintyColumns() ||
+                                              request.uncertainty.optionGiven,
+                                          request.uncertainty};
+        const auto writer = makeWriter(request, columns, reader, streams.output, uncertainty);
         writer->writeHeader();
         const bool jsonLines = request.format == BatchFormat::Jsonl;
         const std::string decimalSeparator =
             jsonLines ? regionalSeparator
                       : CsvBatchWriter::decimalSeparatorFor(reader.format().separator);
-        const RowCounts counts =
-            calculateRows(reader, columns, *writer, decimalSeparator, jsonLines, streams.messages);
+        const RowCounts counts = calculateRows(reader, columns, *writer, decimalSeparator,
+                                               jsonLines, uncertainty, streams.messages);
         writer->finish();
         if (reader.failed())
             throw BatchFailure("the table cannot be read to its end");

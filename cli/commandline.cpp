@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 
 namespace quelbor {
 
@@ -21,8 +22,67 @@ const char *const exitStatuses =
     "some row failed), 2 bad usage, a table that cannot be read, or an output that cannot be "
     "written (an existing output file then keeps its contents).";
 
-// The parser fills `request`, `batch` and `format` as it reads.
-std::unique_ptr<CLI::App> makeParser(CalcRequest &request, BatchRequest &batch, std::string &format)
+// What the uncertainty options hold as text until they are read.
+struct UncertaintyTexts
+{
+    std::array<std::string, inputFields.size()> amounts;
+    std::array<std::string, inputFields.size()> distributions;
+    long trials = 0;
+};
+
+void addUncertaintyOptions(CLI::App &app, UncertaintyTexts &texts, std::uint64_t &seed)
+{
+    for (std::size_t in = 0; in < inputFields.size(); ++in) {
+        const std::string name = inputFields[in].name;
+        app.add_option("--u-" + name, texts.amounts[in],
+                       "standard uncertainty of " + name +
+                           " in its unit, or in % of its value (3%); default 0: exact")
+            ->type_name("U");
+        app.add_option("--dist-" + name, texts.distributions[in],
+                       "distribution of " + name + ": normal (default), rect or tri")
+            ->type_name("DIST");
+    }
+    app.add_option("--trials", texts.trials,
+                   "Monte Carlo trials, 100 to 10000000 (default 1000000; with --batch "
+                   "none unless given)")
+        ->check(CLI::Range(100L, 10000000L));
+    app.add_option("--seed", seed, "seed of the trials' random numbers (default 17025)");
+}
+
+// The stated uncertainties from the options' texts; throws a CLI11 error naming the option.
+void readUncertainty(const CLI::App &app, const UncertaintyTexts &texts,
+                     UncertaintyRequest &request)
+{
+    for (std::size_t in = 0; in < inputFields.size(); ++in) {
+        const std::string name = inputFields[in].name;
+        const auto amount = readStatedAmount(texts.amounts[in]);
+        if (!amount) {
+            throw CLI::ValidationError("--u-" + name, "\"" + texts.amounts[in] +
+                                                          "\" is no standard uncertainty (a "
+                                                          "number, or a number with %)");
+        }
+        StatedUncertainty &stated = request.stated[in];
+        stated = *amount;
+        if (app.count("--dist-" + name) > 0) {
+            const auto distribution = readDistribution(texts.distributions[in]);
+            if (!distribution) {
+                throw CLI::ValidationError("--dist-" + name, "\"" + texts.distributions[in] +
+                                                                 "\" is none of normal, rect, tri");
+            }
+            stated.distribution = *distribution;
+        }
+        if (app.count("--u-" + name) + app.count("--dist-" + name) > 0)
+            request.optionGiven = true;
+    }
+    if (app.count("--trials") > 0) {
+        request.trials = texts.trials;
+        request.optionGiven = true;
+    }
+}
+
+// The parser fills `request`, `batch`, `format` and the uncertainty texts as it reads.
+std::unique_ptr<CLI::App> makeParser(CalcRequest &request, BatchRequest &batch, std::string &format,
+                                     UncertaintyTexts &uncertainty)
 {
     auto app = std::make_unique<CLI::App>(description, "quelbor-calc");
     app->set_help_flag();
@@ -61,6 +121,8 @@ std::unique_ptr<CLI::App> makeParser(CalcRequest &request, BatchRequest &batch, 
                   "batch csv: add every model value, written to read back exactly")
         ->needs(batchOption);
 
+    addUncertaintyOptions(*app, uncertainty, request.uncertainty.seed);
+
     app->add_flag("-h,--help", request.help, "print this help and exit");
     app->add_flag("--version", request.version, "print the version and exit");
     return app;
@@ -74,7 +136,8 @@ std::optional<CalcRequest> parseCommandLine(const std::vector<std::string> &argu
     CalcRequest request;
     BatchRequest batch;
     std::string format = "csv";
-    const auto app = makeParser(request, batch, format);
+    UncertaintyTexts uncertainty;
+    const auto app = makeParser(request, batch, format, uncertainty);
     // CLI11 reads the arguments from the back. "--thetaMess=" gives an empty text, as an empty
     // box does: handed over as a value of its own, which CLI11 keeps.
     std::vector<std::string> reversed;
@@ -95,12 +158,14 @@ std::optional<CalcRequest> parseCommandLine(const std::vector<std::string> &argu
                          [](const CLI::Option *option) { return option->count() > 1; });
         if (repeated != options.end())
             throw CLI::ArgumentMismatch((*repeated)->get_name() + " is given more than once");
+        readUncertainty(*app, uncertainty, request.uncertainty);
     } catch (const CLI::ParseError &failure) {
         error = failure.what();
         return std::nullopt;
     }
     if (app->count("--batch") > 0) {
         batch.format = format == "jsonl" ? BatchFormat::Jsonl : BatchFormat::Csv;
+        batch.uncertainty = request.uncertainty;
         request.batch = batch;
     }
     return request;
@@ -111,7 +176,8 @@ std::string usageText()
     CalcRequest request;
     BatchRequest batch;
     std::string format;
-    return makeParser(request, batch, format)->help();
+    UncertaintyTexts uncertainty;
+    return makeParser(request, batch, format, uncertainty)->help();
 }
 
 std::string versionText()

@@ -18,7 +18,8 @@ struct BatchRequest
     std::string output; // a path, or empty for standard output
     BatchFormat format = BatchFormat::Csv;
     bool allFields = false;
-    bool force = false; // replace an output file that holds no batch results
+    bool force = false;               // replace an output file that holds no batch results
+    UncertaintyRequest uncertainty{}; // the options' uncertainties; columns u_ and dist_ override
 };
 
 // What one run of quelbor-calc is asked to do: a report of one body, or a batch.
@@ -30,9 +31,10 @@ struct CalcRequest : ReportRequest
 };
 
 // Reads the options: one per input, named after the model's fields (--rhoSE=1850 or
-// --rhoSE 1850), --charts, the batch options, --help and --version. Returns nothing and sets
-// `error` on bad usage: an unknown or repeated option, a missing value, options that do not
-// go together.
+// --rhoSE 1850), --charts, the batch options, the uncertainty options (--u-rhoSE=12,
+// --u-ksiSE=3%, --dist-ksiSE=rect, --trials, --seed), --help and --version. Returns nothing and
+// sets `error` on bad usage: an unknown or repeated option, a missing value, options that do not go
+// together.
 std::optional<CalcRequest> parseCommandLine(const std::vector<std::string> &arguments,
                                             std::string &error);
 

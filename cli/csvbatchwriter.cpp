@@ -9,7 +9,8 @@
 namespace quelbor {
 
 CsvBatchWriter::CsvBatchWriter(std::FILE *output, const BatchColumns &columns,
-                               const TableFormat &format, bool allFields)
+                               const TableFormat &format, bool allFields,
+                               UncertaintyColumns uncertainty)
     : m_output(output, format.encoding)
     , m_columns(columns)
     , m_separator(format.separator)
@@ -18,6 +19,7 @@ CsvBatchWriter::CsvBatchWriter(std::FILE *output, const BatchColumns &columns,
     , m_byteOrderMark(format.byteOrderMark)
     , m_separatorLine(format.separatorLine)
     , m_allFields(allFields)
+    , m_uncertainty(uncertainty)
 {}
 
 void CsvBatchWriter::writeHeader()
@@ -38,6 +40,7 @@ void CsvBatchWriter::writeHeader()
     }
     for (const DisplayedResult &result : displayedResults(DryingModel{}))
         cell(result.box);
+    uncertaintyHeader();
     if (m_allFields) {
         for (const ModelField &field : modelFields(DryingModel{}))
             cell(std::string("model.") + field.name);
@@ -57,6 +60,7 @@ void CsvBatchWriter::writeRow(const BatchSample &sample)
     }
     for (std::size_t i = 0; i < displayedResults(DryingModel{}).size(); ++i)
         cell(i < sample.results.size() ? sample.results[i] : std::string_view());
+    uncertaintyCells(sample.uncertainty);
     if (m_allFields) {
         for (const ModelField &field : modelFields(sample.calculation.model())) {
             if (sample.malformed.empty())
@@ -73,6 +77,52 @@ void CsvBatchWriter::writeRow(const BatchSample &sample)
     else
         cell({});
     endLine();
+}
+
+void CsvBatchWriter::uncertaintyHeader()
+{
+    const auto boxes = displayedResults(DryingModel{});
+    if (m_uncertainty.gum) {
+        for (const DisplayedResult &result : boxes) {
+            cell(std::string("u_") + result.box);
+            cell(std::string("U_") + result.box);
+        }
+    }
+    if (m_uncertainty.monteCarlo) {
+        for (const DisplayedResult &result : boxes) {
+            for (const char *figure : {"mc_u_", "mc_low95_", "mc_high95_"})
+                cell(figure + std::string(result.box));
+        }
+        cell("mc_failed_trials");
+    }
+}
+
+void CsvBatchWriter::uncertaintyCells(const UncertaintyEvaluation *evaluation)
+{
+    const auto figure = [this](bool known, double value) {
+        if (known)
+            number(value);
+        else
+            cell({});
+    };
+    for (std::size_t out = 0; m_uncertainty.gum && out < outputCount; ++out) {
+        const GumResult *gum = evaluation ? &evaluation->outputs[out].gum : nullptr;
+        const bool known = gum && !gum->error;
+        figure(known, known ? gum->u : 0);
+        figure(known, known ? gum->U : 0);
+    }
+    if (!m_uncertainty.monteCarlo)
+        return;
+    for (std::size_t out = 0; out < outputCount; ++out) {
+        const auto &mc = evaluation ? evaluation->outputs[out].monteCarlo : std::nullopt;
+        figure(mc.has_value(), mc ? mc->u : 0);
+        figure(mc.has_value(), mc ? mc->intervals.symmetric.first : 0);
+        figure(mc.has_value(), mc ? mc->intervals.symmetric.second : 0);
+    }
+    if (evaluation && evaluation->monteCarlo)
+        cell(std::to_string(evaluation->monteCarlo->failed));
+    else
+        cell({});
 }
 
 // Quoted where the text holds the separator, a quote or a line break, as spreadsheets do.

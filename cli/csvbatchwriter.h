@@ -8,17 +8,28 @@
 
 namespace quelbor {
 
+// The uncertainty columns of the output: u_txt_… and U_txt_… (law of propagation, k = 2) of
+// each result, and with Monte Carlo mc_u_txt_…, mc_low95_txt_…, mc_high95_txt_… of each
+// result and mc_failed_trials.
+struct UncertaintyColumns
+{
+    bool gum = false;
+    bool monteCarlo = false;
+};
+
 // The batch as a table with the input's encoding, separator, line end, byte-order mark and
 // separator line ("sep=;", kept so the spreadsheet reopens it the same way): every column of
 // the input in its place, the input columns the table lacks (with the default texts used), the six
 // results as the window shows them (a decimal comma with ";", else a point), with allFields every
-// model value (read back to the same double), and "error": empty, the window's error report
+// model value (read back to the same double), the uncertainty columns where asked for (read
+// back to the same double, empty where there is no figure), and "error": empty, the window's error
+// report
 // ("Laufzeitfehler 11: Division durch Null"), or why the row could not be read.
 class CsvBatchWriter : public BatchWriter
 {
 public:
     CsvBatchWriter(std::FILE *output, const BatchColumns &columns, const TableFormat &format,
-                   bool allFields);
+                   bool allFields, UncertaintyColumns uncertainty = {});
 
     static std::string decimalSeparatorFor(char separator) { return separator == ';' ? "," : "."; }
 
@@ -29,6 +40,8 @@ public:
 private:
     void cell(std::string_view text, bool first = false);
     void number(double value);
+    void uncertaintyHeader();
+    void uncertaintyCells(const UncertaintyEvaluation *evaluation);
     void endLine();
 
     OutputBuffer m_output;
@@ -39,6 +52,7 @@ private:
     bool m_byteOrderMark;
     bool m_separatorLine;
     bool m_allFields;
+    UncertaintyColumns m_uncertainty;
 };
 
 } // namespace quelbor

@@ -1,6 +1,7 @@
 #include "jsonlbatchwriter.h"
 
 #include "calculationjson.h"
+#include "uncertaintyjson.h"
 
 namespace quelbor {
 
@@ -22,6 +23,8 @@ void JsonlBatchWriter::writeRow(const BatchSample &sample)
         row.update(calculationJson(sample.texts, sample.calculation, sample.results));
         if (sample.error)
             addError(row, *sample.error);
+        else if (sample.uncertainty)
+            row["uncertainty"] = uncertaintyJson(*sample.uncertainty);
     } else {
         row["error"] = {{"kind", "malformed-row"}, {"text", sample.malformed}};
     }

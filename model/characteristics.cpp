@@ -6,22 +6,30 @@
 
 namespace quelbor {
 
+namespace {
+
+// Stores each input as soon as `entered` gives it, so a text that ParseDecimal cannot read
+// ends the calculation with the inputs before it already stored. `Entered` is InputTexts or
+// InputValues, whose fields have the same names.
+template <typename Entered, typename Read>
+void storeInputs(DryingModel &m, const Entered &entered, Read read)
+{
+    using namespace checked;
+    m.rhoSE = read(entered.rhoSE);
+    m.Xanf = read(entered.Xanf);
+    m.Xmess = toSingle(read(entered.Xmess));
+    m.ksiSE = div(read(entered.ksiSE), 100);                // entered in %
+    m.kappaMess = div(read(entered.kappaMess), pow(10, 9)); // entered in 1e-9 m²/s
+    m.thetaMess = read(entered.thetaMess);
+    m.KappaSteig = toSingle(read(entered.KappaSteig));
+}
+
 // Every formula keeps the order and grouping of the reference chain: reordering changes the
 // last bits. Where both operands of an operation can fault, the left one is computed first,
 // so the fault reported is the first one met reading from the left.
-void computeCharacteristics(DryingModel &m, const InputTexts &texts)
+void computeDerivedValues(DryingModel &m)
 {
     using namespace checked;
-    clearFloatStatus();
-
-    m.rhoSE = ParseDecimal(texts.rhoSE);
-    m.Xanf = ParseDecimal(texts.Xanf);
-    m.Xmess = toSingle(ParseDecimal(texts.Xmess));
-    m.ksiSE = div(ParseDecimal(texts.ksiSE), 100);                // entered in %
-    m.kappaMess = div(ParseDecimal(texts.kappaMess), pow(10, 9)); // entered in 1e-9 m²/s
-    m.thetaMess = ParseDecimal(texts.thetaMess);
-    m.KappaSteig = toSingle(ParseDecimal(texts.KappaSteig));
-
     m.rhoAnf = mul(m.rhoSE, pow(sub(1, m.ksiSE), 3));
     const double waterVolume = div(mul(m.Xanf, m.rhoSE), 1000);
     m.psianf = mul(waterVolume, pow(sub(1, m.ksiSE), 3));
@@ -49,6 +57,22 @@ void computeCharacteristics(DryingModel &m, const InputTexts &texts)
     m.rho25 = mul(m.rhoSE, pow(div(dryLength25, sub(1, m.ksi25)), 3));
     m.psi25 = div(mul(sub(m.psianf, sub(1, pow(sub(1, m.ksi25), 3))), m.rho25), m.rhoAnf);
     m.kappa2525 = mul(m.kappaAnf25, pow(div(m.psi25, m.psianf), 2));
+}
+
+} // namespace
+
+void computeCharacteristics(DryingModel &m, const InputTexts &texts)
+{
+    clearFloatStatus();
+    storeInputs(m, texts, [](const std::string &text) { return ParseDecimal(text); });
+    computeDerivedValues(m);
+}
+
+void computeCharacteristics(DryingModel &m, const InputValues &values)
+{
+    clearFloatStatus();
+    storeInputs(m, values, [](double value) { return value; });
+    computeDerivedValues(m);
 }
 
 } // namespace quelbor

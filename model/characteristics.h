@@ -2,6 +2,7 @@
 
 #include "dryingmodel.h"
 #include "inputtexts.h"
+#include "inputvalues.h"
 
 namespace quelbor {
 
@@ -12,5 +13,10 @@ namespace quelbor {
 // The floating-point status flags are cleared first, so no fault of an earlier calculation
 // can trip a status test of this one.
 void computeCharacteristics(DryingModel &model, const InputTexts &texts);
+
+// The same calculation from numbers as entered (ksiSE in %, kappaMess in 1e-9 m²/s), for
+// callers that vary the inputs, such as the uncertainty's trials: bit for bit what the texts
+// that ParseDecimal reads as these numbers give, with the same faults at the same steps.
+void computeCharacteristics(DryingModel &model, const InputValues &values);
 
 } // namespace quelbor

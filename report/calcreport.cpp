@@ -2,6 +2,7 @@
 
 #include "calculationjson.h"
 #include "chartreport.h"
+#include "uncertaintyjson.h"
 #include "windowcalculation.h"
 
 namespace quelbor {
@@ -16,6 +17,10 @@ CalcOutcome runCalculation(const ReportRequest &request)
         addCharts(json, record);
     if (record.error)
         addError(json, *record.error);
+    else if (anyUncertain(request.uncertainty.stated))
+        json["uncertainty"] = uncertaintyJson(evaluateUncertainty(
+            enteredValues(request.texts), request.uncertainty.stated,
+            {true, request.uncertainty.trials.value_or(defaultTrials), request.uncertainty.seed}));
     return {jsonText(json, 2) + "\n", record.error ? 1 : 0};
 }
 

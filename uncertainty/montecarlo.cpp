@@ -1,0 +1,67 @@
+#include "montecarlo.h"
+
+#include <cmath>
+#include <vector>
+
+namespace quelbor {
+
+namespace {
+
+// Mean and standard deviation in the order of the trials, before the coverage intervals
+// reorder the values: the sums then come out the same on every platform. Two passes, so the
+// spread of values far from zero loses no digits to cancellation.
+MonteCarloResult moments(const std::vector<double> &values)
+{
+    double sum = 0;
+    for (const double v : values)
+        sum += v;
+    const double n = static_cast<double>(values.size());
+    MonteCarloResult result;
+    result.mean = sum / n;
+    double squares = 0;
+    for (const double v : values)
+        squares += (v - result.mean) * (v - result.mean);
+    result.u = std::sqrt(squares / (n - 1));
+    return result;
+}
+
+} // namespace
+
+MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::uint64_t seed)
+{
+    MonteCarloRun run;
+    run.trials = trials;
+    RandomDeviates random(seed);
+    std::array<std::vector<double>, outputCount> values;
+    for (std::vector<double> &v : values)
+        v.reserve(static_cast<std::size_t>(trials));
+
+    InputValues drawn;
+    OutputValues outputs{};
+    for (long trial = 0; trial < trials; ++trial) {
+        for (std::size_t in = 0; in < inputValueFields.size(); ++in) {
+            const InputUncertainty &input = inputs[in];
+            drawn.*inputValueFields[in].value =
+                input.u == 0 ? input.value : input.value + drawDeviation(input, random);
+        }
+        if (const std::optional<ErrorKind> error = computeOutputs(drawn, outputs)) {
+            ++run.failed;
+            ++run.failures[*error];
+            continue;
+        }
+        for (std::size_t out = 0; out < outputCount; ++out)
+            values[out].push_back(outputs[out]);
+    }
+
+    if (values[0].size() < minimumTrialsForInterval)
+        return run;
+    run.results.emplace();
+    for (std::size_t out = 0; out < outputCount; ++out) {
+        MonteCarloResult &result = (*run.results)[out];
+        result = moments(values[out]);
+        result.intervals = coverageIntervals95(values[out]);
+    }
+    return run;
+}
+
+} // namespace quelbor
