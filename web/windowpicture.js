@@ -94,11 +94,14 @@ const WindowPicture = (() => {
     return { width: origin.width, height: origin.height, parts };
   }
 
-  async function loaded(url) {
-    const image = new Image();
-    image.src = url;
-    await image.decode();
-    return image;
+  // Loaded, not decoded: a browser may hold back decoding in a page that is not in front.
+  function loaded(url) {
+    return new Promise((resolve, reject) => {
+      const image = new Image();
+      image.onload = () => resolve(image);
+      image.onerror = () => reject(new Error('Ein Bild des Fensters ließ sich nicht laden.'));
+      image.src = url;
+    });
   }
 
   // The window as PNG, at the screen's device pixel ratio and at least twice its CSS pixels.
