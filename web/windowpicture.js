@@ -136,8 +136,13 @@ const WindowPicture = (() => {
         }
       }
     }
-    return new Promise((resolve, reject) => canvas.toBlob((blob) =>
-      (blob ? resolve(blob) : reject(new Error('Das Bild ließ sich nicht erzeugen.'))), 'image/png'));
+    // Encoded at once: Chromium encodes for toBlob() only in idle time, which a busy page may
+    // leave it for seconds.
+    const url = canvas.toDataURL('image/png');
+    if (!url.startsWith('data:image/png;base64,'))
+      throw new Error('Das Bild ließ sich nicht erzeugen.');
+    const bytes = Uint8Array.from(atob(url.slice(url.indexOf(',') + 1)), (c) => c.charCodeAt(0));
+    return new Blob([bytes], { type: 'image/png' });
   }
 
   const escaped = (text) => String(text).replace(/[&<>"]/g, (character) =>
