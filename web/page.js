@@ -2,13 +2,16 @@
 // The page's toolkit. The window's controls, captions and positions, the button actions, the
 // calculation and both charts all come from the WebAssembly module (quelbor.js); this script
 // only does for it what the window toolkit does on the desktop: make the controls of the
-// design it hands over, show and hide them, move them, read and write the text boxes, resize
-// the window, draw on the chart canvases, and show an error report as a modal dialog.
+// design it hands over and name them for screen readers, show and hide them, move them, read
+// and write the text boxes, resize the window, draw on the chart canvases, and show an error
+// report as a modal dialog. What a press leaves is handed to the result's offers (offers.js).
 (function () {
   const elements = new Map(); // control name -> element
-  const canvases = new Map(); // surface name -> 2D context, scaled to CSS pixels
+  const charts = new Map(); // surface name -> { context scaled to CSS pixels, operations }
+  const faults = []; // what failed in the toolkit during the running press
   const windowElement = document.getElementById('frm_Quelbor');
   const client = windowElement.querySelector('.client');
+  const descriptions = document.getElementById('descriptions');
 
   function cssColour([red, green, blue]) {
     return `rgb(${red}, ${green}, ${blue})`;
@@ -34,7 +37,7 @@
   }
 
   // A canvas at the screen's device pixel ratio inside the one-pixel frame, drawn on in CSS
-  // pixels and white at start.
+  // pixels and white at start. Each drawing operation is also kept, for the result as SVG.
   function createSurface(control) {
     const box = document.createElement('div');
     const canvas = document.createElement('canvas');
@@ -48,7 +51,7 @@
     context.setTransform(ratio, 0, 0, ratio, 0, 0);
     context.fillStyle = 'white';
     context.fillRect(0, 0, width, height);
-    canvases.set(control.name, context);
+    charts.set(control.name, { context, operations: [] });
     box.append(canvas);
     return box;
   }
@@ -77,7 +80,7 @@
     image(control) {
       const image = document.createElement('img');
       image.src = `${control.name}.svg`;
-      image.alt = '';
+      image.alt = control.text;
       image.draggable = false;
       return image;
     },
@@ -85,6 +88,30 @@
       return document.createElement('div');
     },
   };
+
+  // What a screen reader says, as the window tells it: a text box or chart is named by its
+  // caption label, an image by what it shows (its text), a button by its text; the
+  // description follows. A chart is an image, with its description also as the canvas's
+  // fallback text.
+  function describe(element, control) {
+    if (control.caption) element.setAttribute('aria-labelledby', control.caption);
+    if (control.description) {
+      const description = document.createElement('span');
+      description.id = `${control.name}-description`;
+      description.textContent = control.description;
+      descriptions.append(description);
+      element.setAttribute('aria-describedby', description.id);
+    }
+    if (control.kind === 'surface') {
+      const canvas = element.querySelector('canvas');
+      canvas.setAttribute('role', 'img');
+      for (const attribute of ['aria-labelledby', 'aria-describedby'])
+        canvas.setAttribute(attribute, element.getAttribute(attribute));
+      element.removeAttribute('aria-labelledby');
+      element.removeAttribute('aria-describedby');
+      canvas.textContent = control.description;
+    }
+  }
 
   function createControl(control) {
     const element = makers[control.kind](control);
@@ -97,11 +124,21 @@
       element.style.minWidth = element.style.width;
       element.style.width = 'max-content';
     }
-    if (control.tabPosition > 0 && (control.kind === 'textbox' || control.kind === 'button'))
-      element.tabIndex = control.tabPosition;
+    describe(element, control);
     element.style.display = control.visible ? '' : 'none';
     elements.set(control.name, element);
     return element;
+  }
+
+  const takesFocus = (control) =>
+    control.tabPosition > 0 && (control.kind === 'textbox' || control.kind === 'button');
+
+  // The controls in the order the page holds them: as the control table lists them, except
+  // that those that take the focus follow each other in the window's keyboard order, so that
+  // the browser's own Tab order is the window's without any tab index.
+  function documentOrder(controls) {
+    const focusable = controls.filter(takesFocus).sort((a, b) => a.tabPosition - b.tabPosition);
+    return controls.map((control) => (takesFocus(control) ? focusable.shift() : control));
   }
 
   function setClientSize(width, height) {
@@ -110,10 +147,11 @@
     return true;
   }
 
-  function withContext(name, draw) {
-    const context = canvases.get(name);
-    if (!context) return false;
-    draw(context);
+  function withChart(name, operation, draw) {
+    const chart = charts.get(name);
+    if (!chart) return false;
+    chart.operations.push(operation);
+    draw(chart.context);
     return true;
   }
 
@@ -141,16 +179,14 @@
       element.value = text;
       return true;
     },
-    // The decimal separator of the browser's language, as the window takes it from the
-    // regional settings.
     decimalSeparator() {
-      const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
-      return parts.find((part) => part.type === 'decimal').value;
+      return decimalSeparatorOf([...(navigator.languages ?? []), navigator.language]);
     },
     // A line of an odd number of device pixels runs through pixel centres, so that on whole
     // coordinates it fills whole pixels as on the window.
     drawLine(name, x1, y1, x2, y2, colour, width) {
-      return withContext(name, (context) => {
+      const operation = { kind: 'line', x1, y1, x2, y2, colour, width };
+      return withChart(name, operation, (context) => {
         const ratio = context.getTransform().a;
         const shift = Math.round(width * ratio) % 2 === 1 ? 0.5 / ratio : 0;
         context.strokeStyle = cssColour(colour);
@@ -163,38 +199,118 @@
         context.stroke();
       });
     },
+    // A box over the whole canvas hides all drawn before it, which is then forgotten.
     fillBox(name, x1, y1, x2, y2, colour) {
-      return withContext(name, (context) => {
+      const operation = { kind: 'box', x1, y1, x2, y2, colour };
+      const chart = charts.get(name);
+      const style = chart?.context.canvas.style;
+      const [width, height] = style ? [parseFloat(style.width), parseFloat(style.height)] : [];
+      if (chart && Math.min(x1, x2) <= 0 && Math.min(y1, y2) <= 0 &&
+          Math.max(x1, x2) >= width && Math.max(y1, y2) >= height)
+        chart.operations = [];
+      return withChart(name, operation, (context) => {
         context.fillStyle = cssColour(colour);
         context.fillRect(Math.min(x1, x2), Math.min(y1, y2), Math.abs(x2 - x1), Math.abs(y2 - y1));
       });
     },
   };
 
+  // The toolkit as the module calls it: whatever throws in an operation is kept as a fault of
+  // the press, and the operation reports that it failed, so that the module ends the press as
+  // for any failure instead of leaving it half done behind a script error.
+  const failedResults = { text: '', decimalSeparator: '' };
+  const guardedToolkit = Object.fromEntries(Object.entries(toolkit).map(([name, operation]) => [
+    name,
+    (...args) => {
+      try {
+        return operation(...args);
+      } catch (error) {
+        faults.push(`${error.name}: ${error.message}`);
+        return failedResults[name] ?? false;
+      }
+    },
+  ]));
+
+  // Everything a press may change, to put back when it fails: visibility, place and text of
+  // every control, the client's size, the charts' pixels and operations.
+  function snapshot() {
+    const controls = [...elements.values()].map((element) =>
+      [element, element.style.display, element.style.left, element.value]);
+    const size = [client.style.width, client.style.height];
+    const pictures = [...charts.values()].map((chart) => {
+      const { canvas } = chart.context;
+      return [chart, chart.context.getImageData(0, 0, canvas.width, canvas.height),
+        [...chart.operations]];
+    });
+    return () => {
+      for (const [element, display, left, text] of controls) {
+        Object.assign(element.style, { display, left });
+        if (element.tagName === 'INPUT') element.value = text;
+      }
+      [client.style.width, client.style.height] = size;
+      for (const [chart, pixels, operations] of pictures) {
+        chart.context.putImageData(pixels, 0, 0);
+        chart.operations = operations;
+      }
+    };
+  }
+
+  let focusBeforeReport = null;
+
   function showReport(report) {
     const dialog = document.getElementById('report');
     dialog.querySelector('.message').textContent = report;
+    focusBeforeReport = document.activeElement;
     dialog.showModal();
+    dialog.querySelector('button').focus();
+  }
+
+  function returnFocus() {
+    if (focusBeforeReport && focusBeforeReport.offsetParent !== null) focusBeforeReport.focus();
+    focusBeforeReport = null;
+  }
+
+  // Runs a press and returns its report (an empty text when it ran through) and whether the
+  // page was put back. A fault of the page (a failed toolkit operation, a script error, a
+  // fault of the module) puts the page back as it was before the press; an error of the
+  // calculation leaves the window as the press left it, as on the desktop.
+  function runPress(module, action) {
+    const restore = snapshot();
+    faults.length = 0;
+    try {
+      const report = module.UTF8ToString(action());
+      if (!faults.length && !module._quelbor_press_faulted()) return { report, putBack: false };
+      restore();
+      return { report: [report || 'Unerwarteter Fehler:', ...faults].join('\n'), putBack: true };
+    } catch (error) {
+      restore();
+      return { report: `Unerwarteter Fehler:\n${error.name}: ${error.message}`, putBack: true };
+    }
   }
 
   async function start() {
     const module = await createQuelbor();
-    module.page = toolkit;
+    module.page = guardedToolkit;
     const design = JSON.parse(module.UTF8ToString(module._quelbor_design()));
     document.title = design.caption;
     windowElement.querySelector('.caption span').textContent = design.caption;
     setClientSize(...design.clientPixels);
-    for (const control of design.controls) client.append(createControl(control));
+    for (const control of documentOrder(design.controls)) client.append(createControl(control));
+    document.getElementById('report').addEventListener('close', returnFocus);
 
+    const offers = ResultOffers.attach({ design, elements, charts, windowElement,
+      decimalSeparator: toolkit.decimalSeparator, showReport });
+    // The result is offered after a "Rechne !" that ran through, until the next press that
+    // is not put back.
     const press = (action) => () => {
-      const report = module.UTF8ToString(action());
+      const { report, putBack } = runPress(module, action);
+      if (!putBack) offers.show(!report && elements.get('cmd_Nochmal').style.display !== 'none');
       if (report) showReport(report);
     };
     elements.get('cmd_Rechne').addEventListener('click', press(module._quelbor_rechne));
     elements.get('cmd_Nochmal').addEventListener('click', press(module._quelbor_nochmal));
 
-    const first = design.controls
-      .filter((control) => control.tabPosition > 0 && elements.get(control.name).tabIndex > 0)
+    const first = design.controls.filter(takesFocus)
       .sort((a, b) => a.tabPosition - b.tabPosition)[0];
     elements.get(first.name).focus();
     document.body.dataset.readyAfterMs = String(Math.round(performance.now()));

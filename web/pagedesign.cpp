@@ -137,6 +137,43 @@ void writeControl(DesignWriter &json, const ControlDesign &design)
     json.text("align", alignName(design.align));
     json.flag("visible", design.atStart == AtStart::Visible);
     json.number("tabPosition", tabPosition(design.name));
+    json.text("caption", design.caption);
+    json.text("description", design.description);
+    json.close('}');
+}
+
+// The boxes whose texts "Ergebnisse kopieren" puts on the clipboard, each under its caption, in
+// the order the window shows them from top to bottom, as the desktop window copies them: the
+// body's name, the seven inputs and the six results. A number's decimal mark is written as
+// the results show it.
+struct CopiedBox
+{
+    std::string_view box;
+    bool number;
+};
+
+constexpr CopiedBox copiedBoxes[] = {
+    {"txt_Massebezeichnung", false},
+    {"txt_rhoSE", true},
+    {"txt_Xanf", true},
+    {"txt_ksiSE", true},
+    {"txt_kappaMess", true},
+    {"txt_thetaMess", true},
+    {"txt_Xmess", true},
+    {"txt_KappaSteig", true},
+    {"txt_psianf", true},
+    {"txt_XSE", true},
+    {"txt_psiSE", true},
+    {"txt_psi25", true},
+    {"txt_kappa2525", true},
+    {"txt_kappaGrenz", true},
+};
+
+void writeCopiedBox(DesignWriter &json, const CopiedBox &copied)
+{
+    json.open({}, '{');
+    json.text("box", copied.box);
+    json.flag("number", copied.number);
     json.close('}');
 }
 
@@ -153,6 +190,10 @@ std::string pageDesignJson()
     json.open("controls", '[');
     for (const ControlDesign &design : controlTable())
         writeControl(json, design);
+    json.close(']');
+    json.open("copied", '[');
+    for (const CopiedBox &copied : copiedBoxes)
+        writeCopiedBox(json, copied);
     json.close(']');
     json.close('}');
     return json.take();

@@ -84,7 +84,9 @@ void PageWindow::setControlText(std::string_view box, const std::string &text)
 
 std::string PageWindow::decimalSeparator() const
 {
-    return page::decimalSeparator();
+    std::string separator = page::decimalSeparator();
+    require(!separator.empty(), "no decimal separator", "from the page");
+    return separator;
 }
 
 void PageWindow::setLabelLeft(int index, float leftTwips)
