@@ -1,5 +1,7 @@
 #include "captionlabel.h"
 
+#include "vectorpainting.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -12,8 +14,12 @@ CaptionLabel::CaptionLabel(const QString &text, QWidget *parent)
     setTextFormat(Qt::PlainText);
 }
 
-void CaptionLabel::paintEvent(QPaintEvent *)
+void CaptionLabel::paintEvent(QPaintEvent *event)
 {
+    if (keepsVectors(QPainter(this))) {
+        QLabel::paintEvent(event);
+        return;
+    }
     const qreal ratio = devicePixelRatioF();
     if (m_stale || m_pictured != text() || m_picture.deviceIndependentSize() != QSizeF(size()) ||
         m_picture.devicePixelRatio() != ratio) {

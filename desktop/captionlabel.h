@@ -5,10 +5,11 @@
 
 namespace quelbor {
 
-// A label of plain text on its own background that paints exactly as QLabel does, from a
-// picture of itself made at its first paint: the window shows some eighty of them, and all of
-// them are painted again after each "Rechne !". The picture is made anew when the label's
-// text, size, font, colours or pixel ratio change.
+// A label of plain text on its own background that paints exactly as QLabel does, on the screen
+// from a picture of itself made at its first paint: the window shows some eighty of them, and
+// all of them are painted again after each "Rechne !". The picture is made anew when the
+// label's text, size, font, colours or pixel ratio change. Onto a PDF, an SVG or a printer the
+// label paints as QLabel itself, so that its text stays text there.
 class CaptionLabel : public QLabel
 {
     Q_OBJECT

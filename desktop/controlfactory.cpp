@@ -4,7 +4,7 @@
 #include "commandbutton.h"
 #include "controlgeometry.h"
 #include "surfacewidget.h"
-#include "svgpixmap.h"
+#include "svgimage.h"
 #include "twips.h"
 #include "twipsgeometry.h"
 
@@ -99,11 +99,8 @@ QWidget *createButton(const ControlDesign &design, QWidget &window)
 
 QWidget *createImage(const ControlDesign &design, QWidget &window)
 {
-    auto *image = new QLabel(&window);
     const QSize size(twipsToPixels(design.width), twipsToPixels(design.height));
-    image->setPixmap(
-        svgPixmap(":/images/" + toQString(design.name) + ".svg", size, window.devicePixelRatioF()));
-    return image;
+    return new SvgImage(":/images/" + toQString(design.name) + ".svg", size, &window);
 }
 
 // A line is a filled strip two pixels wide, centred on the line through its end points.

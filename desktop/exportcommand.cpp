@@ -3,6 +3,8 @@
 #include "quelborwindow.h"
 #include "resultexport.h"
 #include "safefile.h"
+#include "seriesexport.h"
+#include "windowreport.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,6 +12,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <optional>
 
 namespace quelbor {
@@ -48,11 +51,38 @@ const QCommandLineOption
 const QCommandLineOption scaleOption(QStringLiteral("scale"),
                                      QStringLiteral("PNG at N times the window's pixels (1-4)."),
                                      QStringLiteral("N"), QStringLiteral("1"));
+const QCommandLineOption layoutOption(
+    QStringLiteral("layout"),
+    QStringLiteral("report (the lab report on an A4 page; default for PDF) or window (the "
+                   "window as it shows itself; default for SVG, always for PNG)."),
+    QStringLiteral("LAYOUT"));
+const QCommandLineOption labOption(QStringLiteral("lab"),
+                                   QStringLiteral("The lab on the report (default: as last "
+                                                  "entered in the window)."),
+                                   QStringLiteral("TEXT"));
+const QCommandLineOption operatorOption(QStringLiteral("operator"),
+                                        QStringLiteral("The operator on the report (default: "
+                                                       "as last entered in the window)."),
+                                        QStringLiteral("TEXT"));
+const QCommandLineOption remarkOption(QStringLiteral("remark"),
+                                      QStringLiteral("A remark on the report."),
+                                      QStringLiteral("TEXT"));
+const QCommandLineOption batchOption(
+    QStringLiteral("batch"),
+    QStringLiteral("One PDF report per row of the table (as quelbor-calc --batch reads it) into "
+                   "the folder --export names."),
+    QStringLiteral("TABLE"));
+const QCommandLineOption forceOption(QStringLiteral("force"),
+                                     QStringLiteral("With --batch: replace reports of the same "
+                                                    "name."));
+
+enum class Layout { Report, Window };
 
 struct ExportRequest
 {
     QString path;
     int scale = 1;
+    Layout layout = Layout::Report;
     QCommandLineParser parser;
 };
 
@@ -85,8 +115,28 @@ std::optional<QString> parse(const QStringList &arguments, ExportRequest &reques
             return QStringLiteral("--%1 given more than once").arg(name);
     }
     request.path = parser.value(exportOption);
-    if (!exportFormatOf(request.path))
+    const bool series = parser.isSet(batchOption);
+    if (series) {
+        for (const InputOption &input : inputOptions) {
+            if (parser.isSet(QString::fromLatin1(input.name)))
+                return QStringLiteral("--%1: with --batch the inputs come from the table")
+                    .arg(QString::fromLatin1(input.name));
+        }
+    } else if (parser.isSet(forceOption)) {
+        return QStringLiteral("--force works only with --batch");
+    }
+    const auto format = series ? ExportFormat::Pdf : exportFormatOf(request.path);
+    if (!format)
         return QStringLiteral("%1: the file must end in .pdf, .svg or .png").arg(request.path);
+    const QString layout = parser.value(layoutOption);
+    if (layout.isEmpty())
+        request.layout = format == ExportFormat::Pdf ? Layout::Report : Layout::Window;
+    else if (layout == u"report" && format != ExportFormat::Png)
+        request.layout = Layout::Report;
+    else if (layout == u"window")
+        request.layout = Layout::Window;
+    else
+        return QStringLiteral("--layout takes report (PDF, SVG) or window");
     bool number = false;
     request.scale = parser.value(scaleOption).toInt(&number);
     if (!number || request.scale < 1 || request.scale > largestScale)
@@ -94,12 +144,51 @@ std::optional<QString> parse(const QStringList &arguments, ExportRequest &reques
     return std::nullopt;
 }
 
+// Calculates on a fresh window, as "Rechne !" does, with the given texts in its boxes, and
+// writes its result to the path in the request's layout. Returns the calculation's error
+// text, empty when the file was written; throws FileError when it cannot be written.
+QString calculateAndWrite(const ExportRequest &request,
+                          const std::map<std::string, std::string> &boxes, const QString &path,
+                          const std::string &remark)
+{
+    // Without a frame the window is laid out as on a display without a window manager, the
+    // same at every scale (the offscreen platform's own frame is two device pixels wide, so
+    // in window pixels it would shrink with the scale).
+    QuelborWindow window;
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    QString calculationError;
+    window.setErrorReporter(
+        [&calculationError](const QString &message) { calculationError = message; });
+    for (const auto &[box, text] : boxes)
+        window.findChild<QLineEdit *>(QString::fromStdString(box))
+            ->setText(QString::fromStdString(text));
+    window.show();
+    window.onRechne();
+    if (!calculationError.isEmpty())
+        return calculationError;
+    if (request.layout == Layout::Window) {
+        exportWindow(window, path);
+        return {};
+    }
+    ReportFields fields = startingReportFields(window);
+    const QCommandLineParser &parser = request.parser;
+    if (parser.isSet(labOption))
+        fields.lab = parser.value(labOption);
+    if (parser.isSet(operatorOption))
+        fields.operatorName = parser.value(operatorOption);
+    fields.remark = QString::fromStdString(remark);
+    exportReport(window, windowReport(window, fields, window.calculatedAt()), path);
+    return {};
+}
+
 } // namespace
 
 void addExportOptions(QCommandLineParser &parser)
 {
-    parser.addOption(exportOption);
-    parser.addOption(scaleOption);
+    for (const QCommandLineOption &option :
+         {exportOption, scaleOption, layoutOption, labOption, operatorOption, remarkOption,
+          batchOption, forceOption})
+        parser.addOption(option);
     for (const InputOption &input : inputOptions)
         parser.addOption(QCommandLineOption(QString::fromLatin1(input.name),
                                             QString::fromLatin1(input.description),
@@ -128,26 +217,25 @@ int runExportCommand(int &argc, char **argv)
     qputenv("QT_SCALE_FACTOR", QByteArray::number(request.scale));
     QApplication application(argc, argv);
 
-    // Without a frame the window is laid out as on a display without a window manager, the
-    // same at every scale (the offscreen platform's own frame is two device pixels wide, so
-    // in window pixels it would shrink with the scale).
-    QuelborWindow window;
-    window.setWindowFlag(Qt::FramelessWindowHint);
-    QString calculationError;
-    window.setErrorReporter(
-        [&calculationError](const QString &message) { calculationError = message; });
+    const QCommandLineParser &parser = request.parser;
+    if (parser.isSet(batchOption))
+        return exportSeries({parser.value(batchOption), request.path, parser.isSet(forceOption)},
+                            [&request](const SeriesRow &row, const QString &path) {
+                                std::map<std::string, std::string> boxes = row.boxes;
+                                boxes["txt_Massebezeichnung"] = row.body;
+                                return calculateAndWrite(request, boxes, path, row.remark);
+                            });
+    std::map<std::string, std::string> boxes;
     for (const InputOption &input : inputOptions) {
         const QString option = QString::fromLatin1(input.name);
-        if (request.parser.isSet(option))
-            window.findChild<QLineEdit *>(QString::fromLatin1(input.box))
-                ->setText(request.parser.value(option));
+        if (parser.isSet(option))
+            boxes[input.box] = parser.value(option).toStdString();
     }
-    window.show();
-    window.onRechne();
-    if (!calculationError.isEmpty())
-        return failWith(exitCalculationFailed, calculationError);
     try {
-        exportWindow(window, request.path);
+        const QString calculationError = calculateAndWrite(
+            request, boxes, request.path, parser.value(remarkOption).toStdString());
+        if (!calculationError.isEmpty())
+            return failWith(exitCalculationFailed, calculationError);
     } catch (const FileError &failure) {
         return failWith(
             exitCannotWrite,

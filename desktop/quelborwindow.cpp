@@ -123,6 +123,7 @@ void QuelborWindow::onRechne()
 {
     runAction([this] {
         m_showsResult = false;
+        m_calculatedAt = QDateTime::currentDateTime();
         pressRechne(*this, m_model, m_scale);
         m_showsResult = true;
     });

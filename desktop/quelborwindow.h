@@ -6,6 +6,7 @@
 #include "windowcontrols.h"
 #include "windowloadinglabels.h"
 
+#include <QDateTime>
 #include <QWidget>
 
 #include <functional>
@@ -35,6 +36,8 @@ public:
     bool persistentDrawing() const { return m_persistentDrawing; }
     // In the result state after a calculation that ran to its end.
     bool showsResult() const { return m_showsResult; }
+    // When "Rechne !" was last pressed.
+    const QDateTime &calculatedAt() const { return m_calculatedAt; }
     // The decimal separator of the regional settings, which the results are written with.
     std::string decimalSeparator() const override;
 
@@ -67,6 +70,7 @@ private:
     ErrorReporter m_reportError;
     bool m_persistentDrawing = false;
     bool m_showsResult = false;
+    QDateTime m_calculatedAt;
     std::unique_ptr<GuardedSurface> m_kappa;
     std::unique_ptr<GuardedSurface> m_schwindung;
     std::unique_ptr<WindowLoadingLabels> m_loadingLabels;

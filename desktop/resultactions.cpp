@@ -1,6 +1,7 @@
 #include "resultactions.h"
 
 #include "quelborwindow.h"
+#include "reportfieldsdialog.h"
 #include "resultclipboard.h"
 #include "resultexport.h"
 #include "safefile.h"
@@ -17,6 +18,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+
+#include <optional>
 
 namespace quelbor {
 
@@ -104,8 +107,18 @@ void ResultActions::save()
         return;
     const QString path = withExtension(chosen, filter);
     m_directory = QFileInfo(path).absolutePath();
+    // A PDF is the report to file; SVG and PNG are pictures of the window.
+    std::optional<ReportFields> fields;
+    if (exportFormatOf(path) == ExportFormat::Pdf) {
+        fields = askReportFields(m_window, startingReportFields(m_window));
+        if (!fields)
+            return;
+    }
     try {
-        exportWindow(m_window, path);
+        if (fields)
+            exportReport(m_window, windowReport(m_window, *fields, m_window.calculatedAt()), path);
+        else
+            exportWindow(m_window, path);
     } catch (const FileError &failure) {
         QMessageBox::warning(&m_window, QStringLiteral("Quelbor"),
                              QStringLiteral("%1 kann nicht geschrieben werden: %2")
@@ -117,13 +130,15 @@ void ResultActions::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(bodyName());
-    printer.setPageOrientation(m_window.width() > m_window.height() ? QPageLayout::Landscape
-                                                                    : QPageLayout::Portrait);
+    printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, &m_window);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!printWindow(m_window, printer))
+    const auto fields = askReportFields(m_window, startingReportFields(m_window));
+    if (!fields)
+        return;
+    if (!printReport(m_window, windowReport(m_window, *fields, m_window.calculatedAt()), printer))
         QMessageBox::warning(&m_window, QStringLiteral("Quelbor"),
                              QStringLiteral("Das Ergebnis konnte nicht gedruckt werden."));
 }

@@ -1,6 +1,8 @@
 #include "resultexport.h"
 
+#include "reportpainter.h"
 #include "safefile.h"
+#include "version.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <stdexcept>
 
 namespace quelbor {
@@ -23,6 +26,7 @@ namespace quelbor {
 namespace {
 
 constexpr double pointsPerInch = 72;
+constexpr double millimetresPerInch = 25.4;
 
 // Scales and moves the painter so that an area of the given size fills as much of the target
 // as its proportions allow, centred.
@@ -90,17 +94,53 @@ constexpr FormatWriter formatWriters[] = {
     {ExportFormat::Png, "png", writePng},
 };
 
-// The picture is made in memory, where a painter or an image writer can fail only for want of
+// The file is made in memory, where a painter or an image writer can fail only for want of
 // memory, and reaches the disk in one checked write: the SVG generator, for one, ignores a
 // device that fails to take its bytes, and a full disk would leave a cut-off file.
-QByteArray renderedWindow(QWidget &window, const FormatWriter &writer, const std::string &name)
+void writeRendered(const QString &path, const std::function<bool(QIODevice &)> &render)
 {
+    const std::string name = QFile::encodeName(path).toStdString();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!writer.write(window, buffer))
+    if (!render(buffer))
         throw FileError(name, ENOMEM);
-    return bytes;
+    SafeFile file(name);
+    file.write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    file.commit();
+}
+
+bool paintedReport(QPaintDevice &device, const QWidget &window, const ReportPage &page)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    paintReport(painter, page, window, QRectF(0, 0, device.width(), device.height()));
+    return painter.end();
+}
+
+bool writeReportPdf(const QWidget &window, const ReportPage &page, QIODevice &file)
+{
+    QPdfWriter writer(&file);
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setCreator(QStringLiteral("Quelbor %1").arg(QString::fromLatin1(projectVersion)));
+    writer.setTitle(QString::fromStdString(page.title));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+    return paintedReport(writer, window, page);
+}
+
+bool writeReportSvg(const QWidget &window, const ReportPage &page, QIODevice &file)
+{
+    const int dpi = window.logicalDpiX();
+    const QSize size = (QSizeF(page.width, page.height) * dpi / millimetresPerInch).toSize();
+    QSvgGenerator generator;
+    generator.setOutputDevice(&file);
+    generator.setTitle(QString::fromStdString(page.title));
+    generator.setResolution(dpi);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    return paintedReport(generator, window, page);
 }
 
 const FormatWriter *formatWriterOf(const QString &path)
@@ -159,11 +199,28 @@ void exportWindow(QWidget &window, const QString &path)
     const FormatWriter *writer = formatWriterOf(path);
     if (!writer)
         throw std::invalid_argument("not a .pdf, .svg or .png file: " + path.toStdString());
-    const std::string name = QFile::encodeName(path).toStdString();
-    const QByteArray bytes = renderedWindow(window, *writer, name);
-    SafeFile file(name);
-    file.write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    file.commit();
+    writeRendered(path, [&](QIODevice &file) { return writer->write(window, file); });
+}
+
+void exportReport(const QWidget &window, const ReportPage &page, const QString &path)
+{
+    const auto format = exportFormatOf(path);
+    if (format == ExportFormat::Pdf)
+        writeRendered(path, [&](QIODevice &file) { return writeReportPdf(window, page, file); });
+    else if (format == ExportFormat::Svg)
+        writeRendered(path, [&](QIODevice &file) { return writeReportSvg(window, page, file); });
+    else
+        throw std::invalid_argument("a report is a .pdf or .svg file: " + path.toStdString());
+}
+
+bool printReport(const QWidget &window, const ReportPage &page, QPrinter &printer)
+{
+    printer.setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    paintReport(painter, page, window, printer.paperRect(QPrinter::DevicePixel));
+    return painter.end();
 }
 
 } // namespace quelbor

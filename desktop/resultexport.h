@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportpage.h"
+
 #include <optional>
 
 class QPainter;
@@ -31,5 +33,15 @@ bool printWindow(QWidget &window, QPrinter &printer);
 // for the picture; then no file is left behind, and an older one at the path keeps its bytes.
 // A path naming a device or a FIFO, directly or through a link, is written to as it is.
 void exportWindow(QWidget &window, const QString &path);
+
+// Writes a report page to a PDF or SVG file, as its extension names: the PDF on one A4 page
+// in PDF/A-1b for archiving, its fonts embedded; the SVG as large as the page at the screen's
+// resolution. Texts stay text, the charts lines and texts. Throws std::invalid_argument for
+// another extension, FileError as exportWindow does.
+void exportReport(const QWidget &window, const ReportPage &page, const QString &path);
+
+// Prints a report page on one page of the printer, fitted to its paper. Returns false when
+// the printer cannot be started.
+bool printReport(const QWidget &window, const ReportPage &page, QPrinter &printer);
 
 } // namespace quelbor

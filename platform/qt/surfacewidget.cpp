@@ -1,9 +1,9 @@
 #include "surfacewidget.h"
 
 #include "lineclipping.h"
+#include "vectorpainting.h"
 
 #include <QAccessibleWidget>
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -24,19 +24,6 @@ QColor toQColor(Rgb colour)
 double boxEdge(double pixels, double limit)
 {
     return std::clamp(pixels, -1.0, limit + 1.0);
-}
-
-// Paint engines that keep what is drawn as lines, boxes and text rather than pixels.
-bool keepsVectors(const QPainter &painter)
-{
-    switch (painter.paintEngine()->type()) {
-    case QPaintEngine::Pdf:
-    case QPaintEngine::SVG:
-    case QPaintEngine::Picture:
-        return true;
-    default:
-        return false;
-    }
 }
 
 // Assistive technology reads a surface as a chart rather than an empty pane.

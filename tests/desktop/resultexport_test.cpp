@@ -1,5 +1,6 @@
 #include "quelborwindow.h"
 #include "resultexport.h"
+#include "windowreport.h"
 #include "windowundertest.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QMessageBox>
@@ -22,6 +24,7 @@
 #include <QXmlStreamReader>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -129,12 +132,13 @@ QString outputOf(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// What a vector file holds: its texts, one a line, and the number of stroked lines of each
-// colour (#rrggbb).
+// What a vector file holds: its texts, one a line, the number of stroked lines of each
+// colour (#rrggbb), and the number of bitmaps in it.
 struct Drawing
 {
-    QString text;
+    QString text; // for a PDF laid out as on the page, line by line
     QMap<QString, int> strokes;
+    int bitmaps = 0;
 };
 
 // In an SVG each line takes the stroke of its group.
@@ -157,6 +161,8 @@ Drawing svgDrawing(const QString &path)
             ++drawing.strokes[groupStrokes.last()];
         else if (svg.isStartElement() && svg.name() == u"text")
             drawing.text += svg.readElementText() + u'\n';
+        else if (svg.isStartElement() && svg.name() == u"image")
+            ++drawing.bitmaps;
     }
     return drawing;
 }
@@ -168,7 +174,11 @@ Drawing pdfDrawing(const QString &path)
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     const QByteArray pdf = file.readAll();
-    Drawing drawing{outputOf(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}), {}};
+    // pdfimages lists each bitmap on a line of its own, below two lines of header.
+    const int listed =
+        int(outputOf(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).count(u'\n'));
+    Drawing drawing{
+        outputOf(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}), {}, listed - 2};
     static const QRegularExpression streamStart(
         QStringLiteral("/FlateDecode\\s*>>\\s*stream\\r?\\n"));
     static const QRegularExpression token(QStringLiteral("(\\S+) (\\S+) (\\S+) SCN|\\bS\\b"));
@@ -193,6 +203,26 @@ Drawing pdfDrawing(const QString &path)
     return drawing;
 }
 
+// Whether the report's texts follow each other in the text as on the page, read line by line
+// and each line from left to right. The time of the calculation may be any.
+bool inReadingOrder(const QString &text, const ReportPage &page)
+{
+    static const QRegularExpression digit(QStringLiteral("\\d"));
+    qsizetype at = 0;
+    for (const PageText &item : page.texts) {
+        QString wanted = QRegularExpression::escape(QString::fromStdString(item.text).simplified());
+        if (wanted.contains(u"berechnet am"))
+            wanted.replace(digit, QStringLiteral("\\d"));
+        const QRegularExpressionMatch found = QRegularExpression(wanted).match(text, at);
+        if (!found.hasMatch()) {
+            qWarning("not found in reading order: %s", qPrintable(wanted));
+            return false;
+        }
+        at = found.capturedEnd();
+    }
+    return true;
+}
+
 } // namespace
 
 class ResultExportTest : public QObject
@@ -200,9 +230,13 @@ class ResultExportTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void exportedPngEqualsWindow();
     void vectorExportsHoldTextsAndLines_data();
     void vectorExportsHoldTextsAndLines();
+    void reportIsArchivable();
+    void seriesReports_data();
+    void seriesReports();
     void commandLineFailuresLeaveFolderAlone_data();
     void commandLineFailuresLeaveFolderAlone();
     void failedSaveNamesFileAndCause_data();
@@ -212,6 +246,12 @@ private slots:
 private:
     QTemporaryDir m_directory;
 };
+
+// The lab and operator kept for reports live in a settings folder of the test's own.
+void ResultExportTest::initTestCase()
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_directory.filePath(QStringLiteral("config"))));
+}
 
 void ResultExportTest::exportedPngEqualsWindow()
 {
@@ -232,33 +272,179 @@ void ResultExportTest::exportedPngEqualsWindow()
 void ResultExportTest::vectorExportsHoldTextsAndLines_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::newRow("pdf") << "result.pdf";
-    QTest::newRow("svg") << "result.svg";
-    QTest::newRow("printed") << "printed.pdf";
+    QTest::addColumn<QString>("layout");
+    QTest::newRow("pdf, window") << "window.pdf"
+                                 << "window";
+    QTest::newRow("svg, window") << "window.svg"
+                                 << "window";
+    QTest::newRow("printed, window") << "printed-window.pdf"
+                                     << "window";
+    QTest::newRow("pdf, report") << "report.pdf"
+                                 << "report";
+    QTest::newRow("svg, report") << "report.svg"
+                                 << "report";
+    QTest::newRow("printed, report") << "printed-report.pdf"
+                                     << "report";
 }
 
-// The six result texts stay text, and the charts' red limit and reference marks, green
-// measurement mark and blue water-loading lines are stroked lines, not pixels of an image.
+// The six result texts and every caption stay text, the charts' red limit and reference
+// marks, green measurement mark and blue water-loading lines are stroked lines, and the file
+// holds no bitmap: the window shows none but its charts and pictures, whose sources are lines
+// and texts. The window's layout holds every caption the window shows; the report's holds its
+// own texts in reading order, its heading's time as the window's clock gives it, and the
+// captions of both charts.
 void ResultExportTest::vectorExportsHoldTextsAndLines()
 {
     QFETCH(QString, file);
+    QFETCH(QString, layout);
     const QString path = m_directory.filePath(file);
+    QStringList reports;
+    const auto window = calculatedWindow(reports);
+    const ReportPage page =
+        windowReport(*window, startingReportFields(*window), window->calculatedAt());
     if (file.startsWith(u"printed")) {
-        QStringList reports;
-        const auto window = calculatedWindow(reports);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        QVERIFY(printWindow(*window, printer));
+        QVERIFY(layout == u"window" ? printWindow(*window, printer)
+                                    : printReport(*window, page, printer));
     } else {
-        QCOMPARE(runQuelbor({"--export", path}).status, 0);
+        QCOMPARE(runQuelbor({"--export", path, "--layout", layout}).status, 0);
     }
 
     const Drawing drawing = file.endsWith(u".pdf") ? pdfDrawing(path) : svgDrawing(path);
-    for (const QString &result : regional(defaultResults))
-        QVERIFY2(drawing.text.contains(result), qPrintable(result));
     for (const char *colour : {"#e10000", "#00e100", "#0000ff"})
         QVERIFY2(drawing.strokes.value(QString::fromLatin1(colour)) >= 1, colour);
+    QCOMPARE(drawing.bitmaps, 0);
+    const QString text = drawing.text.simplified();
+    QStringList expected = regional(defaultResults);
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->isVisible() && !label->text().isEmpty() &&
+            (layout == u"window" || std::ranges::any_of(page.charts, [label](const auto &chart) {
+                 return std::ranges::find(chart.controls, label->objectName().toStdString()) !=
+                        chart.controls.end();
+             })))
+            expected.append(label->text().simplified());
+    }
+    for (const QString &shown : expected)
+        QVERIFY2(text.contains(shown), qPrintable(shown));
+    if (layout == u"report")
+        QVERIFY2(inReadingOrder(text, page), qPrintable(text));
+}
+
+// The report from the command line: the fields it is given, on an A4 page in landscape, as
+// PDF/A-1b with every font embedded.
+void ResultExportTest::reportIsArchivable()
+{
+    const QString path = m_directory.filePath(QStringLiteral("archived.pdf"));
+    const QStringList fields{"Ziegelei XYZ, Labor 2", "M. Muster", "Ton A + 10 % Sand",
+                             "Charge 7; nachgemessen"};
+    QCOMPARE(runQuelbor({"--export", path, "--lab", fields[0], "--operator", fields[1], "--name",
+                         fields[2], "--remark", fields[3]})
+                 .status,
+             0);
+    const QString text = outputOf(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    for (const QString &field : fields)
+        QVERIFY2(text.contains(field), qPrintable(field));
+    const QString info = outputOf(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), path}) +
+                         outputOf(QStringLiteral("pdfinfo"), {path});
+    static const QRegularExpression landscapeA4(
+        QStringLiteral("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)? pts \\(A4\\)"));
+    QVERIFY2(info.contains(landscapeA4), qPrintable(info));
+    static const QRegularExpression pdfA(
+        QStringLiteral(
+            "pdfaid:part(>|=\"|='|\\s*=\\s*\")1.*pdfaid:conformance(>|=\"|='|\\s*=\\s*\")B"),
+        QRegularExpression::DotMatchesEverythingOption);
+    QVERIFY2(info.contains(pdfA), qPrintable(info));
+    // pdffonts: two lines of header, then one font a line with its columns emb, sub, uni.
+    const QStringList fonts =
+        outputOf(QStringLiteral("pdffonts"), {path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!fonts.isEmpty());
+    static const QRegularExpression embedded(
+        QStringLiteral("\\syes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+$"));
+    for (const QString &font : fonts)
+        QVERIFY2(font.contains(embedded), qPrintable(font));
+}
+
+void ResultExportTest::seriesReports_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("old");   // files in the folder before, holding "old"
+    QTest::addColumn<QStringList>("files"); // the folder's files after, in order of name
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("report"); // a new report and a text it must hold
+    QTest::addColumn<QString>("text");
+    const QString header =
+        QStringLiteral("Probe;rhoSE;Xanf;Xmess;ksiSE;kappaMess;thetaMess;KappaSteig;Bemerkung\n");
+    const QString tonA = QStringLiteral("Ton A;1850;0,25;0,185;6,2;45;20,5;7;\n");
+    const QString tonB = QStringLiteral("Ton B;1905;0,22;0,17;5,1;52;21;7;Charge 7\n");
+    QTest::newRow("every row") << header + tonA + tonB << QStringList() << QStringList()
+                               << QStringList{"Ton A.pdf", "Ton B.pdf"} << 0 << QString()
+                               << "Ton B.pdf"
+                               << "Charge 7";
+    QTest::newRow("names made safe and unique, a failed row")
+        << header + tonA + tonA + "../Ton C;1850;0,25;0,185;6,2;45;20,5;7;\n" +
+               "Ton D;1850;0,25;0,185;100;45;20,5;7;\n"
+        << QStringList() << QStringList() << QStringList{"-Ton C.pdf", "Ton A (2).pdf", "Ton A.pdf"}
+        << 1 << "quelbor: line 5 (Ton D): Laufzeitfehler 11"
+        << "-Ton C.pdf"
+        << "../Ton C";
+    QTest::newRow("old report kept")
+        << header + tonA + tonB << QStringList() << QStringList{"Ton A.pdf"}
+        << QStringList{"Ton A.pdf", "Ton B.pdf"} << 1 << "Ton A.pdf exists; --force replaces it"
+        << "Ton B.pdf"
+        << "Ton B";
+    QTest::newRow("old report replaced")
+        << header + tonA << QStringList{"--force"} << QStringList{"Ton A.pdf"}
+        << QStringList{"Ton A.pdf"} << 0 << QString() << "Ton A.pdf"
+        << "Ton A";
+    QTest::newRow("no input column") << "Probe;Dichte\nTon A;1850\n"
+                                     << QStringList() << QStringList() << QStringList() << 2
+                                     << "none of the input columns" << QString() << QString();
+}
+
+// One report per row of the table, named after the body; the rows that fail are listed and
+// get no file, and an old file stays unless --force is given.
+void ResultExportTest::seriesReports()
+{
+    QFETCH(QString, table);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, old);
+    QFETCH(QStringList, files);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QFETCH(QString, report);
+    QFETCH(QString, text);
+    const QTemporaryDir tables;
+    const QString tablePath = tables.filePath(QStringLiteral("proben.csv"));
+    QFile tableFile(tablePath);
+    QVERIFY(tableFile.open(QIODevice::WriteOnly));
+    tableFile.write(table.toUtf8());
+    tableFile.close();
+    const QTemporaryDir folder;
+    for (const QString &name : old) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old");
+    }
+
+    const Run run =
+        runQuelbor(QStringList{"--export", folder.path(), "--batch", tablePath} + arguments);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+    const QMap<QString, QByteArray> contents = folderContents(folder.path());
+    QCOMPARE(contents.keys(), files);
+    for (const QString &name : files) {
+        const bool kept = old.contains(name) && !arguments.contains(u"--force");
+        QVERIFY2(kept ? contents[name] == "old" : contents[name].startsWith("%PDF"),
+                 qPrintable(name));
+    }
+    if (!report.isEmpty())
+        QVERIFY(
+            outputOf(QStringLiteral("pdftotext"), {folder.filePath(report), QStringLiteral("-")})
+                .contains(text));
 }
 
 void ResultExportTest::commandLineFailuresLeaveFolderAlone_data()
@@ -352,6 +538,9 @@ void ResultExportTest::failedSaveNamesFileAndCause()
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             shown = box->text();
             box->accept();
+        } else if (auto *fields = qobject_cast<QDialog *>(modal);
+                   fields && fields->windowTitle() == u"Angaben zum Bericht") {
+            fields->accept();
         }
         if (!shown.isEmpty() || ++attempts > 250)
             answerer.stop();

@@ -6,8 +6,9 @@ clipboard as it was and a right click opens no menu. It gets a mouse click on "R
 six result texts are copied out through the clipboard (click into the box, Ctrl+A, Ctrl+C) and
 a screenshot must show ink in both charts. Then Ctrl+Shift+C and the context menu's
 "Ergebnisse kopieren" must put the inputs and results on the clipboard as a table, Escape must
-close the menu, Ctrl+S must save a PDF and an SVG file through the file dialog and nothing
-when the dialog is cancelled, Ctrl+P must open the print dialog and Escape close it.
+close the menu, Ctrl+S must save a PDF (the lab report, once its details are confirmed) and
+an SVG file through the file dialog and nothing when the dialog is cancelled, Ctrl+P must
+open the print dialog and Escape close it.
 "Nochmal !" must shrink the window again, where nothing is offered any more, and closing the
 window must end the program with status 0, with no file left in its folder but the two saved.
 
@@ -70,6 +71,8 @@ DEFAULT_INPUTS = ["1850", "0,25", "6,2", "45", "20,5", "0,185", "7"]
 
 MARKER = "left by another program"
 SAVED = ["result.pdf", "result.svg"]
+REPORT_FIELDS = "Angaben zum Bericht"
+SETTINGS = tempfile.TemporaryDirectory(prefix="quelbor-settings-")
 
 TIMEOUT = 10.0
 
@@ -280,6 +283,15 @@ def check_result_offered(window, screen, table, folder, first_result):
         path = os.path.join(folder, name)
         dialog = screen.dialog("ctrl+s", "Ergebnis speichern", window)
         run("xdotool", "type", path)  # over the proposed name, which is selected
+        if name.endswith(".pdf"):
+            # A PDF is the lab report: its details are asked for next, and taken as proposed.
+            fields = screen.opened_by(f"Return in the save dialog for {name}",
+                                      lambda: window.keys("Return"))
+            title = fields.window.get_wm_name()
+            if title != REPORT_FIELDS:
+                sys.exit(f"saving {name}: expected the dialog {REPORT_FIELDS!r}, saw {title!r}")
+            screen.wait_closed(f"the save dialog after {name} and Return", dialog)
+            dialog = fields
         window.keys("Return")
         screen.wait_closed(f"the save dialog after {name} and Return", dialog)
         wait_for(f"Ctrl+S, then {path}", lambda: os.path.exists(path), True)
@@ -313,7 +325,9 @@ def ink_fraction(screenshot, origin, box):
 def run_program(arguments, folder):
     """Runs the program in the folder through both states; returns the results it showed."""
     # The platform under test is the X server, whatever the caller's environment names.
-    environment = dict(os.environ, QT_QPA_PLATFORM="xcb")
+    # The lab and operator a report keeps go into settings of the test's own.
+    environment = dict(os.environ, QT_QPA_PLATFORM="xcb",
+                       XDG_CONFIG_HOME=SETTINGS.name)
     program = subprocess.Popen([arguments.binary], cwd=folder, env=environment)
     try:
         ident = run("xdotool", "search", "--sync", "--limit", "1", "--name", "^" + CAPTION + "$")

@@ -1,0 +1,135 @@
+#include "labreport.h"
+#include "reportfilename.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace quelbor;
+
+namespace {
+
+struct NamedFile
+{
+    const char *name;
+    std::vector<const char *> bodies; // named one after the other, from line 2
+    std::vector<const char *> files;
+};
+
+const NamedFile namedFiles[] = {
+    {"plain", {"Ton A + 10 % Sand"}, {"Ton A + 10 % Sand.pdf"}},
+    {"folders and other systems' refusals",
+     {"../etc/passwd", "a\\b:c*d?e\"f<g>h|i"},
+     {"-etc-passwd.pdf", "a-b-c-d-e-f-g-h-i.pdf"}},
+    {"hidden", {".profile", " . . x"}, {"profile.pdf", "x.pdf"}},
+    {"control characters and blanks", {"Ton\tA\n\x7f  B  "}, {"Ton A-- B.pdf"}},
+    {"nothing left", {"", "...", "  "}, {"Zeile 2.pdf", "Zeile 3.pdf", "Zeile 4.pdf"}},
+    {"twice, also in another case",
+     {"Ton A", "ton a", "Ton A (2)", "Ton A"},
+     {"Ton A.pdf", "ton a (2).pdf", "Ton A (2) (2).pdf", "Ton A (3).pdf"}},
+    {"long, cut at a character's end",
+     {"ÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄ"},
+     {"ÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄ.pdf"}},
+};
+
+class ReportFileNameTest : public testing::TestWithParam<NamedFile>
+{
+};
+
+TEST_P(ReportFileNameTest, IsSafeAndUnique)
+{
+    ReportFileNames names;
+    std::vector<std::string> files;
+    long line = 2;
+    for (const char *body : GetParam().bodies)
+        files.push_back(names.next(body, line++, ".pdf"));
+    EXPECT_EQ(files, std::vector<std::string>(GetParam().files.begin(), GetParam().files.end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Bodies, ReportFileNameTest, testing::ValuesIn(namedFiles),
+                         [](const auto &info) {
+                             std::string name = info.param.name;
+                             for (char &c : name)
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return name;
+                         });
+
+const std::map<std::string, std::string> shownBoxes{
+    {"txt_rhoSE", "1850"},     {"txt_Xanf", "0.25"},      {"txt_ksiSE", "6,2"},
+    {"txt_kappaMess", "45"},   {"txt_thetaMess", "20,5"}, {"txt_Xmess", "0,185"},
+    {"txt_KappaSteig", "7"},   {"txt_psianf", "0.382"},   {"txt_XSE", "0.136"},
+    {"txt_psiSE", "0.251"},    {"txt_psi25", "0.382"},    {"txt_kappa2525", "74.2"},
+    {"txt_kappaGrenz", "32.0"}};
+
+// The page's texts in reading order: heading, details, both sections, footer. Inputs take
+// the results' separator; empty details are left out.
+TEST(LabReportTest, TextsInReadingOrder)
+{
+    const ReportDetails details{"Quelbor 9.8.7", {2024, 3, 5, 9, 7}, "", "M. Muster",
+                                "Ton A",         "Charge 7"};
+    const ReportPage page = labReport(
+        details, [](std::string_view box) { return shownBoxes.at(std::string(box)); }, ".");
+    std::vector<std::string> texts;
+    for (const PageText &text : page.texts)
+        texts.push_back(text.text);
+    // clang-format off
+    const std::vector<std::string> expected{
+        "Berechnung von Trocknungskenndaten",
+        "Quelbor 9.8.7, berechnet am 05.03.2024 um 09:07 Uhr",
+        "Bearbeiter:", "M. Muster",
+        "Bezeichnung:", "Ton A", "Bemerkung:", "Charge 7",
+        "Eingabedaten:",
+        "Dichte der getrockneten Masse", "1850", "kg/m³",
+        "Anfangswasserbeladung", "0.25", "kg/kg atro",
+        "Lineare Trockenschwindung", "6.2", "%",
+        "Feuchteleitkoeffizient", "45", "10^(-9) m²/s",
+        "bei Messtemperatur", "20.5", "°C",
+        "und Wasserbeladung", "0.185", "kg/kg atro",
+        "Kappa-Steigung unter Grenzfeuchte ( 6...10 )", "7",
+        "Rechenergebnisse:",
+        "Vol. Anfangswassergehalt", "0.382", "m³/m³",
+        "Grenzwasserbeladung", "0.136", "kg/kg atro",
+        "Vol. Grenzwassergehalt", "0.251", "m³/m³",
+        "Vol. Wassergeh. für 0,25 kg/kg atro", "0.382", "m³/m³",
+        "Feuchteleitkoeffizient (25,25)", "74.2", "10^(-9) m²/s",
+        "Grenz-Feuchteleitkoeffizient", "32.0", "10^(-9) m²/s",
+        "Erstellt mit Quelbor 9.8.7", "Seite 1 von 1"};
+    // clang-format on
+    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(page.title, "Berechnung von Trocknungskenndaten: Ton A");
+}
+
+// Everything lies on the page, no two texts overlap, and both charts keep the window's
+// proportions: the shrinkage chart below the table, the diffusivity chart beside it.
+TEST(LabReportTest, PartsStayApart)
+{
+    const ReportDetails details{"Quelbor",  {2024, 12, 31, 23, 59}, "Labor", "Bearbeiter", "Ton",
+                                "Bemerkung"};
+    const ReportPage page = labReport(
+        details, [](std::string_view box) { return shownBoxes.at(std::string(box)); }, ",");
+    const auto inside = [&page](double left, double top, double width, double height) {
+        return left >= 0 && top >= 0 && left + width <= page.width && top + height <= page.height;
+    };
+    for (const PageText &text : page.texts) {
+        EXPECT_TRUE(inside(text.left, text.top, text.width, text.height)) << text.text;
+        for (const PageText &other : page.texts) {
+            const bool apart = &text == &other || text.left + text.width <= other.left ||
+                               other.left + other.width <= text.left ||
+                               text.top + text.height <= other.top ||
+                               other.top + other.height <= text.top;
+            EXPECT_TRUE(apart) << text.text << " overlaps " << other.text;
+        }
+    }
+    ASSERT_EQ(page.charts.size(), 2U);
+    for (const PageChart &chart : page.charts) {
+        EXPECT_TRUE(inside(chart.left, chart.top, chart.width, chart.height));
+        EXPECT_NEAR(chart.width / chart.height, chart.source.width / chart.source.height, 1e-9);
+        EXPECT_GE(chart.width, 80) << "large enough to read";
+    }
+    EXPECT_EQ(page.charts[0].controls.front(), "Label42");
+    EXPECT_EQ(page.charts[1].controls.front(), "Label36");
+}
+
+} // namespace
