@@ -58,7 +58,7 @@ const UncertaintyReport = (() => {
       note = `${caption}: Die Enden von y ± 1,96·u liegen ${
         write.twoDigits(Math.abs(gum.estimate - halfWidth - low))} und ${
         write.twoDigits(Math.abs(gum.estimate + halfWidth - high))} neben dem 95-%-Intervall (MC), mehr als die Toleranz δ = ${
-        write.twoDigits(result.tolerance)}: Das Ergebnis erster Ordnung ist hier nicht verlässlich.`;
+        write.number(result.tolerance, null)}: Das Ergebnis erster Ordnung ist hier nicht verlässlich.`;
     }
     if (note) row.classList.add('disagree');
     return { row, note };
