@@ -27,7 +27,8 @@ MonteCarloResult moments(const std::vector<double> &values)
 
 } // namespace
 
-MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::uint64_t seed)
+MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::uint64_t seed,
+                            const TrialProgress &progress)
 {
     MonteCarloRun run;
     run.trials = trials;
@@ -39,6 +40,8 @@ MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::
     InputValues drawn;
     OutputValues outputs{};
     for (long trial = 0; trial < trials; ++trial) {
+        if (progress && trial % trialsPerProgress == 0 && trial > 0)
+            progress(trial);
         for (std::size_t in = 0; in < inputValueFields.size(); ++in) {
             const InputUncertainty &input = inputs[in];
             drawn.*inputValueFields[in].value =
@@ -52,6 +55,8 @@ MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::
         for (std::size_t out = 0; out < outputCount; ++out)
             values[out].push_back(outputs[out]);
     }
+    if (progress)
+        progress(trials);
 
     if (values[0].size() < minimumTrialsForInterval)
         return run;

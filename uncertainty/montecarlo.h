@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -33,10 +34,16 @@ struct MonteCarloRun
     std::optional<std::array<MonteCarloResult, outputCount>> results;
 };
 
+// Told the number of trials done now and then during a run (every trialsPerProgress
+// trials and at its end), for a progress display; it neither changes nor stops the run.
+using TrialProgress = std::function<void(long trialsDone)>;
+constexpr long trialsPerProgress = 1 << 14;
+
 // Propagation of distributions after JCGM 101: `trials` draws of every uncertain input (in
 // the order of inputValueFields, one generator for all), each through the model's own
 // arithmetic. A trial that faults counts under its error and adds nothing to the statistics.
 // The same inputs, trials and seed give the same bits on every platform.
-MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::uint64_t seed);
+MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::uint64_t seed,
+                            const TrialProgress &progress = {});
 
 } // namespace quelbor

@@ -1,7 +1,8 @@
 'use strict';
 // The result's offers: a bar under the window, shown after a "Rechne !" that ran through and
 // hidden again by the next press, with the desktop window's offers as the browser can make
-// them: the results copied as a table, the window saved as PNG or SVG (downloaded), printed.
+// them: the results copied as a table, the window saved as PNG or SVG (downloaded), printed,
+// and the section of the measurement uncertainty opened or closed (uncertaintysection.js).
 // Each button also answers to its key, Alt+Shift and a letter (aria-keyshortcuts), which no
 // browser takes for itself; a failure is reported in the window's error dialog.
 const ResultOffers = {
@@ -68,6 +69,13 @@ const ResultOffers = {
         failure: 'Das Ergebnis wurde nicht gespeichert.',
         run: async () => download(WindowPicture.svg(page.windowElement, page.charts,
           document.title), `${bodyName()}.svg`),
+      },
+      uncertainty: {
+        failure: 'Die Messunsicherheit konnte nicht geöffnet werden.',
+        run: async () => {
+          page.uncertainty.toggle();
+          return '';
+        },
       },
       print: {
         failure: 'Das Ergebnis konnte nicht gedruckt werden.',

@@ -4,7 +4,8 @@
 // only does for it what the window toolkit does on the desktop: make the controls of the
 // design it hands over and name them for screen readers, show and hide them, move them, read
 // and write the text boxes, resize the window, draw on the chart canvases, and show an error
-// report as a modal dialog. What a press leaves is handed to the result's offers (offers.js).
+// report as a modal dialog. What a press leaves is handed to the result's offers (offers.js)
+// and the section of its measurement uncertainty (uncertaintysection.js).
 (function () {
   const elements = new Map(); // control name -> element
   const charts = new Map(); // surface name -> { context scaled to CSS pixels, operations }
@@ -298,13 +299,20 @@
     for (const control of documentOrder(design.controls)) client.append(createControl(control));
     document.getElementById('report').addEventListener('close', returnFocus);
 
+    const uncertainty = UncertaintySection.attach({ design, elements, showReport,
+      decimalSeparator: toolkit.decimalSeparator,
+      toggleButton: document.querySelector('[data-offer="uncertainty"]') });
     const offers = ResultOffers.attach({ design, elements, charts, windowElement,
-      decimalSeparator: toolkit.decimalSeparator, showReport });
+      decimalSeparator: toolkit.decimalSeparator, showReport, uncertainty });
     // The result is offered after a "Rechne !" that ran through, until the next press that
     // is not put back.
     const press = (action) => () => {
       const { report, putBack } = runPress(module, action);
-      if (!putBack) offers.show(!report && elements.get('cmd_Nochmal').style.display !== 'none');
+      if (!putBack) {
+        const offered = !report && elements.get('cmd_Nochmal').style.display !== 'none';
+        offers.show(offered);
+        uncertainty.show(offered);
+      }
       if (report) showReport(report);
     };
     elements.get('cmd_Rechne').addEventListener('click', press(module._quelbor_rechne));

@@ -33,10 +33,11 @@ StatedUncertainties typicalLab()
 }
 
 // Every figure of the run as the bits of its doubles.
-std::vector<std::uint64_t> figures(std::uint64_t seed)
+std::vector<std::uint64_t> figures(std::uint64_t seed, long trials = 2000,
+                                   const TrialProgress &progress = {})
 {
     const UncertaintyEvaluation e =
-        evaluateUncertainty(InputValues{}, typicalLab(), {true, 2000, seed});
+        evaluateUncertainty(InputValues{}, typicalLab(), {true, trials, seed}, progress);
     std::vector<std::uint64_t> bits;
     const auto add = [&bits](double value) {
         std::uint64_t word = 0;
@@ -84,6 +85,16 @@ TEST(Reproducibility, AnotherSeedGivesOtherBits)
             EXPECT_NE(first[i], second[i]) << "figure " << i;
         }
     }
+}
+
+// The page's progress bar follows the trials; being told them changes no figure.
+TEST(Reproducibility, TheProgressIsToldAndChangesNothing)
+{
+    std::vector<long> told;
+    const auto withProgress =
+        figures(defaultSeed, 40000, [&told](long done) { told.push_back(done); });
+    EXPECT_EQ(withProgress, figures(defaultSeed, 40000));
+    EXPECT_EQ(told, (std::vector<long>{trialsPerProgress, 2 * trialsPerProgress, 40000}));
 }
 
 TEST(Reproducibility, TheDefaultSeedsRunHasItsRecordedDigest)

@@ -3,7 +3,8 @@
 // order and control positions, results under a German and an English browser language and
 // under a language that is no tag ("C"), the window's error reports, faults of the page put
 // back, "Nochmal !", names for screen readers, axe-core, and the result's offers (copy, PNG,
-// SVG, print). Expected numbers come from quelbor-calc for the same inputs.
+// SVG, print), and the measurement uncertainty's section: its tables against quelbor-calc's
+// "uncertainty", its cancelling. Expected numbers come from quelbor-calc for the same inputs.
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
@@ -65,6 +66,36 @@ function expectedTable(results, separator) {
   const inputs = defaultInputs.map((text, i) => (i ? text.replace(',', separator) : text));
   return `${copiedBoxes.map((box) => nameOf.get(box)).join('\t')}\n${
     [...inputs, ...results].join('\t')}\n`;
+}
+
+// A lab's uncertainties of the default body (as the README's example): the typed text under
+// each separator, the distribution where it is not normal.
+const labUncertainties = [
+  ['rhoSE', '20', '20'], ['Xanf', '0,005', '0.005'], ['ksiSE', '0,2', '0.2'],
+  ['kappaMess', '3 %', '3%'], ['thetaMess', '0,5', '0.5', 'rect'],
+];
+const uncertaintyTrials = 20000;
+const outputNames = ['psianf', 'XSE', 'psiSE', 'psi25', 'kappa2525', 'kappaGrenz'];
+
+// The section's rows as they must read for quelbor-calc's "uncertainty": u and U with two
+// significant digits, values to u's decimal place, the interval in brackets.
+function expectedUncertaintyRows(uncertainty, separator) {
+  const listSeparator = separator === ',' ? '; ' : ', ';
+  return outputNames.map((name, i) => {
+    const { gum, monteCarlo, agree } = uncertainty.results[name];
+    const decimals = Math.max(0, 1 - Math.floor(Math.log10(gum.u)));
+    const figure = (x) => x.toFixed(decimals).replace('.', separator);
+    return [nameOf.get(resultBoxes[i]), figure(gum.estimate), figure(gum.u), figure(gum.U),
+      figure(monteCarlo.mean), figure(monteCarlo.u),
+      `[${monteCarlo.interval95.map(figure).join(listSeparator)}]`, agree ? 'ja' : 'nein ⚠'];
+  });
+}
+
+// Each result's budget chart as a screen reader is told it.
+function expectedBudgets(uncertainty, separator) {
+  return outputNames.map((name, i) => `Budget ${nameOf.get(resultBoxes[i])}: ${
+    Object.entries(uncertainty.results[name].gum.budget).map(([input, share]) =>
+      `${input} ${(100 * share).toFixed(1).replace('.', separator)} %`).join(', ')}`);
 }
 
 module.exports = function checks({ url, calc, grabUrl, artefacts }) {
@@ -134,6 +165,76 @@ module.exports = function checks({ url, calc, grabUrl, artefacts }) {
       await new Promise((resolve) => setTimeout(resolve, 50));
     return window.captured[key];
   }, what, count);
+
+  // quelbor-calc's "uncertainty" of the default body with the lab's uncertainties, some
+  // changed, with glibc's plain pow as the module's (parity.js).
+  function nativeUncertainty(changed = {}) {
+    const args = [`--trials=${uncertaintyTrials}`, ...labUncertainties.flatMap(
+      ([name, text, , distribution]) => [`--u-${name}=${changed[name] ?? text}`,
+        ...(distribution ? [`--dist-${name}=${distribution}`] : [])])];
+    return JSON.parse(execFileSync(calc, args, { env: { ...process.env, LC_ALL: 'C',
+      GLIBC_TUNABLES: 'glibc.cpu.hwcaps=-AVX2,-FMA' } })).uncertainty;
+  }
+
+  // After "Rechne !", the section opened by its key with the lab's uncertainties and the trials.
+  async function openUncertainty(page, separator, trials) {
+    await page.click('#cmd_Rechne');
+    await page.press('Alt+Shift+U');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'uncertainty-u-rhoSE');
+    for (const [name, comma, point, distribution] of labUncertainties) {
+      await page.type(`#uncertainty-u-${name}`, separator === ',' ? comma : point);
+      if (distribution) await page.evaluate((id, chosen) => {
+        document.getElementById(id).value = chosen;
+      }, `uncertainty-dist-${name}`, distribution);
+    }
+    await page.type('#uncertainty-trials', String(trials));
+  }
+
+  // The status once the evaluation has ended (or after 25 seconds).
+  const uncertaintyEnded = (page) => page.evaluate(async () => {
+    const start = document.getElementById('uncertainty-start');
+    for (let i = 0; start.disabled && i < 500; ++i)
+      await new Promise((resolve) => setTimeout(resolve, 50));
+    return document.getElementById('uncertainty-status').textContent;
+  });
+
+  // What the section shows: the inputs' values, the results' rows, the failed trials, the notes
+  // and the budget charts as they are named.
+  const uncertaintyShown = (page) => page.evaluate(() => {
+    const texts = (selector) => [...document.querySelectorAll(selector)]
+      .map((element) => element.textContent);
+    return {
+      values: [...document.querySelectorAll('#uncertainty-inputs tr')]
+        .map((row) => row.cells[1].textContent),
+      rows: [...document.querySelectorAll('.uncertainty-results tbody tr')]
+        .map((row) => [...row.cells].map((cell) => cell.textContent)),
+      failed: texts('.uncertainty-failed, .uncertainty-failures li'),
+      notes: texts('.uncertainty-notes li'),
+      budgets: [...document.querySelectorAll('.uncertainty-budgets svg')]
+        .map((svg) => svg.getAttribute('aria-label')),
+      bars: document.querySelectorAll('.uncertainty-budgets rect').length,
+    };
+  });
+
+  // After "Rechne !" with the lab's uncertainties and 20 000 trials: the section's inputs,
+  // results, failed trials, notes and budgets against quelbor-calc's.
+  async function showsQuelborCalcsFigures(page, separator) {
+    const native = nativeUncertainty();
+    await openUncertainty(page, separator, uncertaintyTrials);
+    await page.click('#uncertainty-start');
+    assert.match(await uncertaintyEnded(page), /^Berechnet in \d+[,.]\d s\.$/);
+    const shown = await uncertaintyShown(page);
+    assert.deepEqual(shown.values, ['1850', '0,25', '0,185', '6,2', '45', '20,5', '7']
+      .map((text) => text.replace(',', separator)));
+    assert.deepEqual(shown.rows, expectedUncertaintyRows(native, separator));
+    assert.deepEqual(shown.failed, [`${uncertaintyTrials} Versuche mit Startwert 17025, ` +
+      `davon fehlgeschlagen: ${native.failedTrials.count}`]);
+    assert.equal(shown.notes.length,
+      outputNames.filter((name) => !native.results[name].agree).length);
+    assert.deepEqual(shown.budgets, expectedBudgets(native, separator));
+    assert.equal(shown.bars, 6 * 5);
+    assert.deepEqual(await page.failures(), []);
+  }
 
   async function keep(page, engine, name, selector) {
     if (artefacts) fs.writeFileSync(path.join(artefacts, `${engine.name}-${name}.png`),
@@ -439,6 +540,68 @@ module.exports = function checks({ url, calc, grabUrl, artefacts }) {
         for (const [name, share] of Object.entries(shares))
           assert.ok(share < 0.001, `${format} ${name}: ${(100 * share).toFixed(2)} % differ`);
       }
+    },
+
+    // The section's tables are quelbor-calc's figures for the same inputs and uncertainties,
+    // under English separators here, under German ones in the next check.
+    async uncertaintyShowsQuelborCalcsFiguresInEnglish(engine) {
+      const page = await engine.open(url, 'en-US');
+      await showsQuelborCalcsFigures(page, '.');
+    },
+
+    // The same in German, then with the section open: axe-core finds nothing serious;
+    // "Abbrechen" ends a running evaluation and leaves the section ready for the next, whose
+    // failed trials are shown with their error texts; "Nochmal !" closes the section. Chromium
+    // also runs the default 10^6 trials once, for the time in the log (docs/performance.md).
+    // One page for all, since each opening and the worker's first start cost time in CI.
+    async uncertaintyInGermanIsCancelledAndRunsAgain(engine) {
+      const page = await engine.open(url, 'de-DE');
+      await showsQuelborCalcsFigures(page, ',');
+      await keep(page, engine, 'uncertainty', 'body');
+      assert.deepEqual(await axeViolations(page), [], 'uncertainty section');
+
+      await page.type('#uncertainty-trials', '10000000');
+      await page.click('#uncertainty-start');
+      // The page answers while the trials run, and the progress moves.
+      const progressed = await page.evaluate(async () => {
+        const bar = document.getElementById('uncertainty-progress');
+        for (let i = 0; bar.value === 0 && i < 200; ++i)
+          await new Promise((resolve) => setTimeout(resolve, 25));
+        return bar.value;
+      });
+      assert.ok(progressed > 0 && progressed < 1, `progress ${progressed}`);
+      await page.click('#uncertainty-cancel');
+      assert.equal(await uncertaintyEnded(page), 'Abgebrochen.');
+      assert.deepEqual(await page.evaluate(() => [document.getElementById('uncertainty-cancel')
+        .disabled, document.getElementById('uncertainty-report').childElementCount]), [true, 0]);
+
+      // With u(Xanf) = 0,25 some trials fail, each reported with the window's error text.
+      await page.type('#uncertainty-u-Xanf', '0,25');
+      await page.type('#uncertainty-trials', String(uncertaintyTrials));
+      await page.click('#uncertainty-start');
+      assert.match(await uncertaintyEnded(page), /^Berechnet/);
+      const { failedTrials } = nativeUncertainty({ Xanf: '0,25' });
+      assert.ok(failedTrials.count > 0);
+      assert.deepEqual((await uncertaintyShown(page)).failed, [
+        `${uncertaintyTrials} Versuche mit Startwert 17025, davon fehlgeschlagen: ${failedTrials.count}`,
+        ...Object.entries(failedTrials.errors).map(([number, { count, text }]) =>
+          `Laufzeitfehler ${number}: ${text} (${count}-mal)`)]);
+
+      if (engine.name === 'chromium') {
+        await page.type('#uncertainty-u-Xanf', '0,005');
+        await page.type('#uncertainty-trials', '1000000');
+        await page.click('#uncertainty-start');
+        assert.match(await uncertaintyEnded(page), /^Berechnet/);
+        assert.equal((await uncertaintyShown(page)).rows.length, 6);
+        const seconds = await page.evaluate(() =>
+          document.getElementById('uncertainty').dataset.seconds);
+        console.log(`  ${engine.name}: 1000000 trials of the six results in ${seconds} s`);
+      }
+
+      await page.click('#cmd_Nochmal');
+      assert.deepEqual(await page.evaluate(() => [document.getElementById('uncertainty').hidden,
+        document.getElementById('offers').hidden]), [true, true]);
+      assert.deepEqual(await page.failures(), []);
     },
 
     // "Drucken …" prints; on paper only the window shows, whole on one landscape page.

@@ -7,6 +7,9 @@
 // JSON may change. On a processor with FMA, glibc runs pow, exp and log in variants that use
 // it, whose last bit can differ from the same functions without FMA; WebAssembly has no FMA,
 // so quelbor-calc runs here with glibc's plain variants, which the module's C library shares.
+// Then the measurement uncertainty: the module the page's Web Worker runs
+// (quelbor-uncertainty.js beside the page) against quelbor-calc's "uncertainty" object for a
+// few bodies with uncertain inputs (uncertaintyBodies).
 //   node tests/web/parity.js <page dir> <quelbor-calc> [count]
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
@@ -59,8 +62,8 @@ function inputSets() {
   return sets;
 }
 
-async function nativeReport(texts) {
-  const args = ['--charts', ...texts.map((text, i) => `--${names[i]}=${text}`)];
+async function nativeReport(texts, options = ['--charts']) {
+  const args = [...options, ...texts.map((text, i) => `--${names[i]}=${text}`)];
   try {
     const { stdout } = await promisify(execFile)(calc, args, {
       env: { ...process.env, LC_ALL: 'C', GLIBC_TUNABLES: 'glibc.cpu.hwcaps=-AVX2,-FMA' },
@@ -71,6 +74,59 @@ async function nativeReport(texts) {
     if (failure.code === 1) return JSON.parse(failure.stdout); // a calculation error
     throw failure;
   }
+}
+
+// Bodies with uncertainties as labs state them: every distribution, percent and absolute
+// figures, both separators, and one body where trials fail (Xanf with a large u).
+const uncertaintyBodies = [
+  { inputs: defaults, u: ['20', '0,005', '', '0,2', '3%', '0,5', ''],
+    dist: ['normal', 'normal', 'normal', 'normal', 'normal', 'rect', 'normal'] },
+  { inputs: ['1700', '0,3', '0.2', '4,5', '60', '30', '9'],
+    u: ['1 %', '0.01', '0,005', '0,3', '5 %', '1', '0,5'],
+    dist: ['tri', 'rect', 'normal', 'normal', 'tri', 'rect', 'normal'] },
+  { inputs: ['1850', '0,6', '0,185', '6,2', '45', '20,5', '7'],
+    u: ['', '0,15', '', '', '', '', ''], dist: Array(7).fill('normal') },
+];
+const uncertaintyTrials = 20000;
+
+// The two reports' figures side by side. The law of propagation and the estimates run the same
+// arithmetic in both builds and must agree to 1e-12 relative. The Monte Carlo figures
+// (everything under "monteCarlo") may be a few ulp apart: the model's cube roots and powers go
+// through the C library's pow, and musl's (the module's) differs from glibc's in the last bit
+// for a few arguments, so a few trials' values differ by an ulp or so, and with them a mean, a
+// standard deviation or an interval's end; 8 ulp relative covers that and nothing more.
+function assertFiguresAgree(web, native, where) {
+  if (typeof native === 'number') {
+    const relative = where.includes('monteCarlo') ? 8 * Number.EPSILON : 1e-12;
+    assert.equal(typeof web, 'number', where);
+    assert.ok(Math.abs(web - native) <= relative * Math.max(Math.abs(web), Math.abs(native)),
+      `${where}: ${web} and ${native}`);
+  } else if (native !== null && typeof native === 'object') {
+    assert.deepEqual(Object.keys(web ?? {}), Object.keys(native), where);
+    for (const key of Object.keys(native)) assertFiguresAgree(web[key], native[key], `${where}.${key}`);
+  } else {
+    assert.equal(web, native, where);
+  }
+}
+
+async function uncertaintyParity(pageDir) {
+  const createQuelborUncertainty = require(path.resolve(pageDir, '..', 'quelbor-uncertainty.js'));
+  const module = await createQuelborUncertainty();
+  let failedTrials = 0;
+  for (const { inputs, u, dist } of uncertaintyBodies) {
+    const web = JSON.parse(module.ccall('quelbor_uncertainty_json', 'string',
+      ['string', 'string', 'string', 'number', 'number'],
+      [inputs.join('\n'), u.join('\n'), dist.join('\n'), uncertaintyTrials, 17025]));
+    const options = [`--trials=${uncertaintyTrials}`, ...names.flatMap((name, i) =>
+      [`--u-${name}=${u[i]}`, `--dist-${name}=${dist[i]}`])];
+    const native = await nativeReport(inputs, options);
+    assert.ok(native.uncertainty, `quelbor-calc ${options.join(' ')}: no uncertainty`);
+    assertFiguresAgree(web.uncertainty, native.uncertainty, `inputs ${JSON.stringify(inputs)}`);
+    failedTrials += native.uncertainty.failedTrials.count;
+  }
+  assert.ok(failedTrials > 0, 'no body had failed trials');
+  console.log(`uncertainty parity ok: ${uncertaintyBodies.length} bodies, ${uncertaintyTrials
+  } trials each, ${failedTrials} failed trials`);
 }
 
 async function main() {
@@ -86,7 +142,7 @@ async function main() {
   const parallel = 2;
   for (let start = 0; start < sets.length; start += parallel) {
     const batch = sets.slice(start, start + parallel);
-    const natives = await Promise.all(batch.map(nativeReport));
+    const natives = await Promise.all(batch.map((texts) => nativeReport(texts)));
     batch.forEach((texts, i) => {
       const web = webReport(texts);
       assert.deepStrictEqual(web, natives[i], `inputs ${JSON.stringify(texts)}`);
@@ -100,6 +156,7 @@ async function main() {
   assert.ok(errors > 0 && errors < sets.length, `${errors} errors in ${sets.length} sets`);
   console.log(`parity ok: ${sets.length} input sets, ${errors} ending in an error (${
     [...kinds].sort().join(', ')})`);
+  await uncertaintyParity(pageDir);
 }
 
 main().catch((failure) => {
