@@ -17,18 +17,24 @@ constexpr double millimetresPerInch = 25.4;
 constexpr double ruleWidth = 0.3; // mm
 
 // Texts stand at the top of their boxes, so that a wrapped one starts on the line of its label.
-int alignmentFlags(const PageText &text)
+Qt::Alignment horizontalAlignment(TextAlign align)
 {
-    const int wrap = text.wrap ? Qt::TextWordWrap : 0;
-    switch (text.align) {
+    switch (align) {
     case TextAlign::Centre:
-        return Qt::AlignTop | Qt::AlignHCenter | wrap;
+        return Qt::AlignHCenter;
     case TextAlign::Right:
-        return Qt::AlignTop | Qt::AlignRight | wrap;
+        return Qt::AlignRight;
     case TextAlign::Left:
         break;
     }
-    return Qt::AlignTop | Qt::AlignLeft | wrap;
+    return Qt::AlignLeft;
+}
+
+int alignmentFlags(const PageText &text)
+{
+    const int alignment =
+        static_cast<int>((Qt::AlignTop | horizontalAlignment(text.align)).toInt());
+    return text.wrap ? alignment | Qt::TextWordWrap : alignment;
 }
 
 // The chart's controls as they paint themselves, each in its place relative to the chart's

@@ -17,8 +17,8 @@ namespace {
 // The user's own settings file, ~/.config/quelbor/quelbor.conf, whoever starts the program.
 QSettings userSettings()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("quelbor"),
-                     QStringLiteral("quelbor"));
+    return {QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("quelbor"),
+            QStringLiteral("quelbor")};
 }
 
 const QString labKey = QStringLiteral("report/lab");

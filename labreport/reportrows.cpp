@@ -44,7 +44,7 @@ std::string trimmed(std::string_view text)
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-std::string withSeparator(std::string number, std::string_view separator)
+std::string withSeparator(const std::string &number, std::string_view separator)
 {
     std::string written;
     for (char character : number) {

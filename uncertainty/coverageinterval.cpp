@@ -1,6 +1,7 @@
 #include "coverageinterval.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 
 namespace quelbor {
@@ -14,10 +15,12 @@ CoverageIntervals coverageIntervals95(std::vector<double> &values)
     const std::size_t q = (95 * static_cast<std::uint64_t>(m) + 50) / 100; // round(0.95·M)
     const std::size_t outside = m - q;                                     // at least 2
     const auto begin = values.begin();
-    std::nth_element(begin, begin + outside, values.end());
-    std::sort(begin, begin + outside);
-    std::nth_element(begin + outside, begin + q, values.end());
-    std::sort(begin + q, values.end());
+    const auto lowerEnd = begin + static_cast<std::ptrdiff_t>(outside);
+    const auto upperBegin = begin + static_cast<std::ptrdiff_t>(q);
+    std::nth_element(begin, lowerEnd, values.end());
+    std::sort(begin, lowerEnd);
+    std::nth_element(lowerEnd, upperBegin, values.end());
+    std::sort(upperBegin, values.end());
 
     // zero-based: y(r) is values[r − 1]
     const std::size_t r = (outside + 1) / 2;

@@ -15,7 +15,7 @@ MonteCarloResult moments(const std::vector<double> &values)
     double sum = 0;
     for (const double v : values)
         sum += v;
-    const double n = static_cast<double>(values.size());
+    const auto n = static_cast<double>(values.size());
     MonteCarloResult result;
     result.mean = sum / n;
     double squares = 0;
