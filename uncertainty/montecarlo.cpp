@@ -27,7 +27,16 @@ MonteCarloResult moments(const std::vector<double> &values)
 
 } // namespace
 
-MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::uint64_t seed)
+void reportTrials(const TrialProgress &progress, long done, long trials)
+{
+    if (!progress || (done % progressInterval != 0 && done != trials))
+        return;
+    if (!progress(done))
+        throw TrialsCancelled();
+}
+
+MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::uint64_t seed,
+                            const TrialProgress &progress)
 {
     MonteCarloRun run;
     run.trials = trials;
@@ -36,21 +45,17 @@ MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::
     for (std::vector<double> &v : values)
         v.reserve(static_cast<std::size_t>(trials));
 
-    InputValues drawn;
     OutputValues outputs{};
     for (long trial = 0; trial < trials; ++trial) {
-        for (std::size_t in = 0; in < inputValueFields.size(); ++in) {
-            const InputUncertainty &input = inputs[in];
-            drawn.*inputValueFields[in].value =
-                input.u == 0 ? input.value : input.value + drawDeviation(input, random);
-        }
+        const InputValues drawn = drawTrialInputs(inputs, random);
         if (const std::optional<ErrorKind> error = computeOutputs(drawn, outputs)) {
             ++run.failed;
             ++run.failures[*error];
-            continue;
+        } else {
+            for (std::size_t out = 0; out < outputCount; ++out)
+                values[out].push_back(outputs[out]);
         }
-        for (std::size_t out = 0; out < outputCount; ++out)
-            values[out].push_back(outputs[out]);
+        reportTrials(progress, trial + 1, trials);
     }
 
     if (values[0].size() < minimumTrialsForInterval)

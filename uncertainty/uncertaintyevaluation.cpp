@@ -6,7 +6,8 @@ namespace quelbor {
 
 UncertaintyEvaluation evaluateUncertainty(const InputValues &values,
                                           const StatedUncertainties &stated,
-                                          const UncertaintySettings &settings)
+                                          const UncertaintySettings &settings,
+                                          const TrialProgress &progress)
 {
     UncertaintyEvaluation evaluation;
     evaluation.settings = settings;
@@ -21,7 +22,8 @@ UncertaintyEvaluation evaluateUncertainty(const InputValues &values,
     if (!settings.monteCarlo)
         return evaluation;
 
-    evaluation.monteCarlo = runMonteCarlo(evaluation.inputs, settings.trials, settings.seed);
+    evaluation.monteCarlo =
+        runMonteCarlo(evaluation.inputs, settings.trials, settings.seed, progress);
     if (!evaluation.monteCarlo->results)
         return evaluation;
     for (std::size_t out = 0; out < outputCount; ++out) {

@@ -35,10 +35,12 @@ struct UncertaintyEvaluation
 };
 
 // The uncertainty of the six results of a body. Throws the CalculationError of the entered
-// values themselves: then there is no estimate to state an uncertainty for.
+// values themselves: then there is no estimate to state an uncertainty for. `progress` is told
+// of the Monte Carlo trials and may stop them (TrialsCancelled).
 UncertaintyEvaluation evaluateUncertainty(const InputValues &values,
                                           const StatedUncertainties &stated,
-                                          const UncertaintySettings &settings);
+                                          const UncertaintySettings &settings,
+                                          const TrialProgress &progress = {});
 
 // True when some input has a nonzero uncertainty.
 bool anyUncertain(const StatedUncertainties &stated);
