@@ -119,17 +119,23 @@ void BudgetChart::paintEvent(QPaintEvent *)
         }
     }
 
-    // The legend: every input in its colour, named as in the input table.
+    // The legend: every input in its colour, named as in the input table, in as many lines as
+    // the width needs.
     int x = left;
-    const int legendTop = top + (lineHeight - legendSwatch) / 2;
     for (std::size_t in = 0; in < inputValueFields.size(); ++in) {
         const QString name = QString::fromLatin1(inputValueFields[in].name);
-        painter.fillRect(QRect(x, legendTop, legendSwatch, legendSwatch), inputColours[in]);
-        x += legendSwatch + 3;
+        const int itemWidth = legendSwatch + 3 + metrics.horizontalAdvance(name) + 12;
+        if (x > left && x + itemWidth > width() - margin) {
+            x = left;
+            top += lineHeight;
+        }
+        painter.fillRect(
+            QRect(x, top + (lineHeight - legendSwatch) / 2, legendSwatch, legendSwatch),
+            inputColours[in]);
         painter.setPen(palette().text().color());
-        painter.drawText(QRect(x, top, metrics.horizontalAdvance(name) + 2, lineHeight),
+        painter.drawText(QRect(x + legendSwatch + 3, top, itemWidth, lineHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, name);
-        x += metrics.horizontalAdvance(name) + 12;
+        x += itemWidth;
     }
 }
 

@@ -105,12 +105,10 @@ void CurveBandChart::drawLegend(QPainter &painter, const QRect &area) const
     painter.setPen(palette().text().color());
     painter.drawText(QRect(4, 2, width() - 8, metrics.height()), Qt::AlignLeft,
                      QStringLiteral("Feuchteleitkoeffizient bei 25 °C in m²/s"));
-    QString legend = QStringLiteral("Linie: Schätzwert; Fläche: 95-%-Band (Monte Carlo, %1 "
-                                    "Versuche")
-                         .arg(m_band ? m_band->trials : curveBandTrials);
+    QString legend =
+        QStringLiteral("95-%-Band aus %1 Versuchen").arg(m_band ? m_band->trials : curveBandTrials);
     if (m_band && m_band->failed > 0)
-        legend += QStringLiteral(", davon %1 fehlgeschlagen").arg(m_band->failed);
-    legend += u')';
+        legend += QStringLiteral(" (%1 fehlgeschlagen)").arg(m_band->failed);
     const int y = 2 + metrics.height();
     painter.fillRect(QRect(area.left(), y + 3, 14, metrics.height() - 6), bandColour);
     painter.drawText(QRect(area.left() + 18, y, width() - area.left() - 20, metrics.height()),

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -17,11 +18,22 @@ QString withSeparator(const std::string &number, const QString &separator)
     return QString::fromStdString(number).replace(u'.', separator);
 }
 
+// |u| rounded to two significant digits, as std::to_chars writes it: "9.0e-03".
+std::string twoDigits(double u)
+{
+    return numberText(std::fabs(u), std::chars_format::scientific, 1);
+}
+
 // The decimal exponent of |u| after rounding to two significant digits: 0.00996 is 0.010, 1e-2.
 int roundedExponent(double u)
 {
-    const std::string scientific = numberText(std::fabs(u), std::chars_format::scientific, 1);
-    return std::stoi(scientific.substr(scientific.find('e') + 1));
+    const std::string scientific = twoDigits(u);
+    const char *exponent = scientific.data() + scientific.find('e') + 1;
+    if (*exponent == '+')
+        ++exponent;
+    int value = 0;
+    std::from_chars(exponent, scientific.data() + scientific.size(), value);
+    return value;
 }
 
 } // namespace
@@ -53,8 +65,10 @@ QString twoDigitText(double u, const QString &separator)
     if (exponent <= 1)
         return decimalText(u, 1 - exponent, separator);
     // 123 has two significant digits as 120: rounded in scientific form, written out whole.
-    const double rounded = std::stod(numberText(u, std::chars_format::scientific, 1));
-    return decimalText(rounded, 0, separator);
+    const std::string digits = twoDigits(u);
+    double rounded = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), rounded);
+    return decimalText(u < 0 ? -rounded : rounded, 0, separator);
 }
 
 QString calculationErrorText(ErrorKind kind)
@@ -77,15 +91,12 @@ QString failedTrialsText(long failed, long trials, const std::map<ErrorKind, lon
 
 QString disagreementText(const GumValidation &validation, const QString &separator)
 {
-    const auto figure = [&separator](double x) {
-        return withSeparator(numberText(x, std::chars_format::general, 2), separator);
-    };
-    return QStringLiteral("Die Enden von y ± 1,96·u weichen um %1 und %2 vom symmetrischen "
-                          "95-%-Intervall (Monte Carlo) ab, mehr als die Toleranz %3: dem "
-                          "Ergebnis erster Ordnung (GUM) ist hier nicht zu trauen.")
-        .replace(QStringLiteral("1,96"), QStringLiteral("1") + separator + QStringLiteral("96"))
-        .arg(figure(validation.lowDifference), figure(validation.highDifference),
-             figure(validation.tolerance));
+    const QString factor = QStringLiteral("1") + separator + QStringLiteral("96");
+    return QStringLiteral("Die Enden von y ± %1·u liegen um %2 und %3 neben dem 95-%-Intervall "
+                          "(MC), Toleranz %4: dem GUM-Ergebnis ist hier nicht zu trauen.")
+        .arg(factor, twoDigitText(validation.lowDifference, separator),
+             twoDigitText(validation.highDifference, separator),
+             twoDigitText(validation.tolerance, separator));
 }
 
 } // namespace quelbor

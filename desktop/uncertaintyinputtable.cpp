@@ -1,5 +1,7 @@
 #include "uncertaintyinputtable.h"
 
+#include "tableheight.h"
+
 #include <QComboBox>
 #include <QHeaderView>
 #include <QStringList>
@@ -39,8 +41,12 @@ UncertaintyInputTable::UncertaintyInputTable(QWidget *parent)
                                QStringLiteral("Standardunsicherheit"),
                                QStringLiteral("Verteilung")});
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    horizontalHeader()->setSectionResizeMode(uncertaintyColumn, QHeaderView::Stretch);
-    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setSectionResizeMode(captionColumn, QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(uncertaintyColumn, QHeaderView::Interactive);
+    setColumnWidth(uncertaintyColumn, 2 * horizontalHeader()->sectionSizeHint(uncertaintyColumn));
+    // Rows as high as the distribution's box, so the table's height is known before it shows.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(QComboBox().sizeHint().height());
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::AllEditTriggers);
 }
@@ -72,6 +78,7 @@ void UncertaintyInputTable::setBody(const EnteredBody &body)
         setCellWidget(row, distributionColumn, distribution);
     }
     setVerticalHeaderLabels(names);
+    fitHeightToRows(*this);
 }
 
 std::optional<StatedUncertainties> UncertaintyInputTable::stated(QString &problem)

@@ -2,6 +2,7 @@
 
 #include "displayedresults.h"
 #include "numbertext.h"
+#include "tableheight.h"
 #include "uncertaintyfigures.h"
 
 #include <QHeaderView>
@@ -133,6 +134,7 @@ UncertaintyResultTable::UncertaintyResultTable(QWidget *parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     clearFigures();
@@ -144,6 +146,7 @@ void UncertaintyResultTable::setCaptions(const EnteredBody &body)
     for (const QString &caption : body.resultCaptions)
         captions.append(caption);
     setVerticalHeaderLabels(captions);
+    fitHeightToRows(*this);
 }
 
 void UncertaintyResultTable::showEvaluation(const UncertaintyEvaluation &evaluation,
@@ -157,8 +160,9 @@ void UncertaintyResultTable::showEvaluation(const UncertaintyEvaluation &evaluat
         for (std::size_t c = 0; c < std::size(columns); ++c) {
             auto *cell = new QTableWidgetItem(columns[c].text(row));
             cell->setToolTip(columns[c].toolTip(row));
-            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (disagrees && c + 1 == std::size(columns))
+            const bool mark = c + 1 == std::size(columns);
+            cell->setTextAlignment((mark ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
+            if (mark && disagrees)
                 cell->setForeground(Qt::darkRed);
             setItem(static_cast<int>(out), static_cast<int>(c), cell);
         }
