@@ -65,6 +65,7 @@ UncertaintyWindow::UncertaintyWindow(QWidget *parent)
     m_trials->setAccessibleName(QStringLiteral("Versuche (Monte Carlo)"));
     m_cancel->setEnabled(false);
     m_progress->setVisible(false);
+    m_progress->setFormat(QStringLiteral("%p %"));
     m_notes->setStyleSheet(QStringLiteral("color: #a00000"));
 
     auto *run = new QHBoxLayout;
