@@ -6,6 +6,7 @@
 #include "resultexport.h"
 #include "safefile.h"
 #include "systemerrortext.h"
+#include "uncertaintywindow.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -62,6 +63,8 @@ ResultActions::ResultActions(QuelborWindow &window)
               &ResultActions::print);
     addAction(QStringLiteral("Ergebnisse kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
               &ResultActions::copy);
+    addAction(QStringLiteral("Messunsicherheit …"), QKeySequence(Qt::CTRL | Qt::Key_M),
+              &ResultActions::openUncertainty);
 
     // A right click on a label, picture, chart or button comes to the window, as none of them
     // has a menu of its own; the text boxes keep theirs.
@@ -147,6 +150,17 @@ void ResultActions::copy()
 {
     QGuiApplication::clipboard()->setText(
         resultTable(m_window, QString::fromStdString(m_window.decimalSeparator())));
+}
+
+// One window for the main window's life: the uncertainties stated in it stay for the next body.
+void ResultActions::openUncertainty()
+{
+    if (!m_uncertainty)
+        m_uncertainty = new UncertaintyWindow(&m_window);
+    m_uncertainty->setBody(enteredBody(m_window));
+    m_uncertainty->show();
+    m_uncertainty->raise();
+    m_uncertainty->activateWindow();
 }
 
 // The body's name, so that a series of bodies is saved and printed under telling names.

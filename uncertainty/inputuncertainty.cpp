@@ -127,4 +127,15 @@ double drawDeviation(const InputUncertainty &input, RandomDeviates &random)
     return input.u * random.standardNormal();
 }
 
+InputValues drawTrialInputs(const InputUncertainties &inputs, RandomDeviates &random)
+{
+    InputValues drawn;
+    for (std::size_t in = 0; in < inputValueFields.size(); ++in) {
+        const InputUncertainty &input = inputs[in];
+        drawn.*inputValueFields[in].value =
+            input.u == 0 ? input.value : input.value + drawDeviation(input, random);
+    }
+    return drawn;
+}
+
 } // namespace quelbor

@@ -55,4 +55,8 @@ const char *distributionName(Distribution distribution); // "normal", "rectangul
 // distribution.
 double drawDeviation(const InputUncertainty &input, RandomDeviates &random);
 
+// The inputs of one trial: each uncertain one drawn about its value, in the order of
+// inputValueFields from the one generator; the exact ones as they are.
+InputValues drawTrialInputs(const InputUncertainties &inputs, RandomDeviates &random);
+
 } // namespace quelbor

@@ -27,6 +27,14 @@ MonteCarloResult moments(const std::vector<double> &values)
 
 } // namespace
 
+void reportTrials(const TrialProgress &progress, long done, long trials)
+{
+    if (!progress || (done % progressInterval != 0 && done != trials))
+        return;
+    if (!progress(done))
+        throw TrialsCancelled();
+}
+
 MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::uint64_t seed,
                             const TrialProgress &progress)
 {
@@ -37,26 +45,18 @@ MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::
     for (std::vector<double> &v : values)
         v.reserve(static_cast<std::size_t>(trials));
 
-    InputValues drawn;
     OutputValues outputs{};
     for (long trial = 0; trial < trials; ++trial) {
-        if (progress && trial % trialsPerProgress == 0 && trial > 0)
-            progress(trial);
-        for (std::size_t in = 0; in < inputValueFields.size(); ++in) {
-            const InputUncertainty &input = inputs[in];
-            drawn.*inputValueFields[in].value =
-                input.u == 0 ? input.value : input.value + drawDeviation(input, random);
-        }
+        const InputValues drawn = drawTrialInputs(inputs, random);
         if (const std::optional<ErrorKind> error = computeOutputs(drawn, outputs)) {
             ++run.failed;
             ++run.failures[*error];
-            continue;
+        } else {
+            for (std::size_t out = 0; out < outputCount; ++out)
+                values[out].push_back(outputs[out]);
         }
-        for (std::size_t out = 0; out < outputCount; ++out)
-            values[out].push_back(outputs[out]);
+        reportTrials(progress, trial + 1, trials);
     }
-    if (progress)
-        progress(trials);
 
     if (values[0].size() < minimumTrialsForInterval)
         return run;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <stdexcept>
 
 namespace quelbor {
 
@@ -34,10 +35,18 @@ struct MonteCarloRun
     std::optional<std::array<MonteCarloResult, outputCount>> results;
 };
 
-// Told the number of trials done now and then during a run (every trialsPerProgress
-// trials and at its end), for a progress display; it neither changes nor stops the run.
-using TrialProgress = std::function<void(long trialsDone)>;
-constexpr long trialsPerProgress = 1 << 14;
+// Told how many trials are done, every progressInterval trials and once at the end; returns
+// false to stop the run, which then throws TrialsCancelled. Called on the run's own thread.
+using TrialProgress = std::function<bool(long done)>;
+constexpr long progressInterval = 4096;
+
+class TrialsCancelled : public std::runtime_error
+{
+public:
+    TrialsCancelled()
+        : std::runtime_error("trials cancelled")
+    {}
+};
 
 // Propagation of distributions after JCGM 101: `trials` draws of every uncertain input (in
 // the order of inputValueFields, one generator for all), each through the model's own
@@ -45,5 +54,9 @@ constexpr long trialsPerProgress = 1 << 14;
 // The same inputs, trials and seed give the same bits on every platform.
 MonteCarloRun runMonteCarlo(const InputUncertainties &inputs, long trials, std::uint64_t seed,
                             const TrialProgress &progress = {});
+
+// Asks `progress`, if there is one, after `done` trials of `trials`: at every progressInterval
+// and at the end. Throws TrialsCancelled when it answers false.
+void reportTrials(const TrialProgress &progress, long done, long trials);
 
 } // namespace quelbor

@@ -35,8 +35,8 @@ struct UncertaintyEvaluation
 };
 
 // The uncertainty of the six results of a body. Throws the CalculationError of the entered
-// values themselves: then there is no estimate to state an uncertainty for.
-// `progress` follows the Monte Carlo trials.
+// values themselves: then there is no estimate to state an uncertainty for. `progress` is told
+// of the Monte Carlo trials and may stop them (TrialsCancelled).
 UncertaintyEvaluation evaluateUncertainty(const InputValues &values,
                                           const StatedUncertainties &stated,
                                           const UncertaintySettings &settings,

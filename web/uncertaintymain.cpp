@@ -93,6 +93,7 @@ EMSCRIPTEN_KEEPALIVE const char *quelbor_uncertainty_json(const char *inputTexts
             json["uncertainty"] = uncertaintyJson(
                 evaluateUncertainty(enteredValues(texts), stated, settings, [&](long done) {
                     reportTrialsDone(static_cast<double>(done), trials);
+                    return true; // the page cancels by ending the worker
                 }));
         }
     }

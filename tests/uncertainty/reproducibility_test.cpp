@@ -91,10 +91,13 @@ TEST(Reproducibility, AnotherSeedGivesOtherBits)
 TEST(Reproducibility, TheProgressIsToldAndChangesNothing)
 {
     std::vector<long> told;
-    const auto withProgress =
-        figures(defaultSeed, 40000, [&told](long done) { told.push_back(done); });
+    const auto withProgress = figures(defaultSeed, 40000, [&told](long done) {
+        told.push_back(done);
+        return true;
+    });
     EXPECT_EQ(withProgress, figures(defaultSeed, 40000));
-    EXPECT_EQ(told, (std::vector<long>{trialsPerProgress, 2 * trialsPerProgress, 40000}));
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back(), 40000);
 }
 
 TEST(Reproducibility, TheDefaultSeedsRunHasItsRecordedDigest)
