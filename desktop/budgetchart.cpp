@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quelbor {
 
@@ -106,9 +107,9 @@ void BudgetChart::paintEvent(QPaintEvent *)
             const double share = gum.budget[in];
             if (share <= 0)
                 continue;
-            const int x1 = left + static_cast<int>(start * barWidth + 0.5);
+            const int x1 = left + static_cast<int>(std::lround(start * barWidth));
             start += share;
-            const int x2 = left + static_cast<int>(std::min(start, 1.0) * barWidth + 0.5);
+            const int x2 = left + static_cast<int>(std::lround(std::min(start, 1.0) * barWidth));
             const QRect part(x1, top, std::max(1, x2 - x1), barHeight);
             painter.fillRect(part, inputColours[in]);
             const QString percent = decimalText(100 * share, 0, m_separator) + QStringLiteral(" %");

@@ -60,8 +60,7 @@ QRect CurveBandChart::plotArea() const
     const int left = metrics.horizontalAdvance(QStringLiteral("10⁻¹⁰")) + 10;
     const int top = 2 * metrics.height() + 6;
     const int bottom = 2 * metrics.height() + 8;
-    return QRect(left, top, std::max(10, width() - left - 12),
-                 std::max(10, height() - top - bottom));
+    return {left, top, std::max(10, width() - left - 12), std::max(10, height() - top - bottom)};
 }
 
 QPointF CurveBandChart::pointAt(const QRect &area, double psi, double kappa) const

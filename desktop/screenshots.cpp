@@ -52,7 +52,7 @@ QWidget *calculatedUncertainty(QWidget &window)
         if (action->text().startsWith(QStringLiteral("Messunsicherheit")))
             action->trigger();
     }
-    QWidget *opened = window.findChild<QWidget *>(QStringLiteral("frm_Messunsicherheit"));
+    auto *opened = window.findChild<QWidget *>(QStringLiteral("frm_Messunsicherheit"));
     auto *table = opened->findChild<QTableWidget *>(QStringLiteral("tbl_Eingaben"));
     for (const LabUncertainty &stated : typicalLab) {
         for (int row = 0; row < table->rowCount(); ++row) {
