@@ -1,6 +1,7 @@
 #include "systemerrortext.h"
 
 #include <QString>
+#include <algorithm>
 
 #include <cerrno>
 #include <cstring>
@@ -35,10 +36,11 @@ constexpr GermanText germanTexts[] = {
 
 QString germanSystemError(int error)
 {
-    for (const GermanText &german : germanTexts) {
-        if (german.error == error)
-            return QString::fromUtf8(german.text);
-    }
+    const auto german =
+        std::find_if(std::begin(germanTexts), std::end(germanTexts),
+                     [error](const GermanText &text) { return text.error == error; });
+    if (german != std::end(germanTexts))
+        return QString::fromUtf8(german->text);
     return QString::fromLocal8Bit(std::strerror(error));
 }
 

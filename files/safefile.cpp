@@ -206,9 +206,9 @@ void SafeFile::commit()
     // it replaces the old one.
     if (::fsync(::fileno(m_stream)) != 0 && (throughTemporary() || errno != EINVAL))
         fail(errno);
-    std::FILE *stream = m_stream;
+    std::FILE *written = m_stream;
     m_stream = nullptr;
-    if (std::fclose(stream) != 0)
+    if (std::fclose(written) != 0)
         fail(errno);
     if (!throughTemporary())
         return;

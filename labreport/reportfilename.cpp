@@ -1,5 +1,6 @@
 #include "reportfilename.h"
 
+#include <algorithm>
 #include <string>
 
 namespace quelbor {
@@ -48,10 +49,9 @@ std::string cut(std::string name, std::size_t bytes)
 // Names that differ only in the case of ASCII letters are one file on some disks.
 std::string folded(std::string name)
 {
-    for (char &character : name) {
-        if (character >= 'A' && character <= 'Z')
-            character = char(character - 'A' + 'a');
-    }
+    std::transform(name.begin(), name.end(), name.begin(), [](char character) {
+        return character >= 'A' && character <= 'Z' ? char(character - 'A' + 'a') : character;
+    });
     return name;
 }
 

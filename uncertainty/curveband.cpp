@@ -4,6 +4,8 @@
 #include "coverageinterval.h"
 #include "moisturecurves.h"
 
+#include <algorithm>
+
 namespace quelbor {
 
 namespace {
@@ -23,10 +25,9 @@ std::vector<double> curveOf(const InputValues &values, const std::vector<double>
 {
     DryingModel model;
     computeCharacteristics(model, values);
-    std::vector<double> kappa;
-    kappa.reserve(psi.size());
-    for (const double p : psi)
-        kappa.push_back(diffusivityAt(model, p));
+    std::vector<double> kappa(psi.size());
+    std::transform(psi.begin(), psi.end(), kappa.begin(),
+                   [&model](double p) { return diffusivityAt(model, p); });
     return kappa;
 }
 

@@ -1,5 +1,6 @@
 #include "gumpropagation.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quelbor {
@@ -90,8 +91,8 @@ GumResults propagateGum(const InputUncertainties &inputs, const OutputValues &es
         r.u = std::sqrt(variance);
         r.U = gumCoverageFactor * r.u;
         if (variance > 0) {
-            for (double &share : r.budget)
-                share /= variance;
+            std::transform(r.budget.begin(), r.budget.end(), r.budget.begin(),
+                           [variance](double share) { return share / variance; });
         }
     }
     return results;

@@ -94,20 +94,21 @@ std::optional<StatedUncertainty> readStatedAmount(std::string_view text)
 std::optional<Distribution> readDistribution(std::string_view text)
 {
     text = trimmed(text);
-    for (const DistributionName &d : distributionNames) {
-        if (sameIgnoringCase(text, d.name) || sameIgnoringCase(text, d.shortName))
-            return d.distribution;
-    }
-    return std::nullopt;
+    const auto named = std::find_if(
+        distributionNames.begin(), distributionNames.end(), [text](const DistributionName &d) {
+            return sameIgnoringCase(text, d.name) || sameIgnoringCase(text, d.shortName);
+        });
+    if (named == distributionNames.end())
+        return std::nullopt;
+    return named->distribution;
 }
 
 const char *distributionName(Distribution distribution)
 {
-    for (const DistributionName &d : distributionNames) {
-        if (d.distribution == distribution)
-            return d.name.data();
-    }
-    return "normal";
+    const auto named = std::find_if(
+        distributionNames.begin(), distributionNames.end(),
+        [distribution](const DistributionName &d) { return d.distribution == distribution; });
+    return named == distributionNames.end() ? "normal" : named->name.data();
 }
 
 double drawDeviation(const InputUncertainty &input, RandomDeviates &random)

@@ -1,6 +1,7 @@
 #include "montecarlo.h"
 
 #include <cmath>
+#include <numeric>
 #include <vector>
 
 namespace quelbor {
@@ -12,15 +13,14 @@ namespace {
 // spread of values far from zero loses no digits to cancellation.
 MonteCarloResult moments(const std::vector<double> &values)
 {
-    double sum = 0;
-    for (const double v : values)
-        sum += v;
+    const double sum = std::accumulate(values.begin(), values.end(), 0.0);
     const auto n = static_cast<double>(values.size());
     MonteCarloResult result;
     result.mean = sum / n;
-    double squares = 0;
-    for (const double v : values)
-        squares += (v - result.mean) * (v - result.mean);
+    const double squares =
+        std::accumulate(values.begin(), values.end(), 0.0, [&result](double total, double v) {
+            return total + (v - result.mean) * (v - result.mean);
+        });
     result.u = std::sqrt(squares / (n - 1));
     return result;
 }

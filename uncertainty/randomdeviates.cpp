@@ -2,6 +2,7 @@
 
 #include "portablelog.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quelbor {
@@ -25,8 +26,7 @@ std::uint64_t splitmix64(std::uint64_t &state)
 
 RandomDeviates::RandomDeviates(std::uint64_t seed)
 {
-    for (std::uint64_t &word : m_state)
-        word = splitmix64(seed);
+    std::generate(m_state.begin(), m_state.end(), [&seed] { return splitmix64(seed); });
 }
 
 std::uint64_t RandomDeviates::bits()

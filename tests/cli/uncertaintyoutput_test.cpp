@@ -100,6 +100,7 @@ TEST(UncertaintyOutput, ABodyThatFailsGetsItsErrorAndNoUncertainty)
     EXPECT_FALSE(run.output.contains("uncertainty"));
 }
 
+// cppcheck-suppress passedByValue ; fmemopen reads the copy, which it may not change
 std::string batchOutput(std::string table, const BatchRequest &request)
 {
     std::FILE *input = fmemopen(table.data(), table.size(), "r");

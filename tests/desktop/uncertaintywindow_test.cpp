@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <span>
@@ -60,11 +61,11 @@ std::unique_ptr<QuelborWindow> calculated(QStringList &reports, const QString &x
 
 QWidget *uncertaintyWindow()
 {
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == "frm_Messunsicherheit" && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto visible = std::find_if(windows.begin(), windows.end(), [](const QWidget *widget) {
+        return widget->objectName() == "frm_Messunsicherheit" && widget->isVisible();
+    });
+    return visible == windows.end() ? nullptr : *visible;
 }
 
 // Ctrl+M on the focused text box of the active main window, as a user presses it.
@@ -92,7 +93,7 @@ void state(QWidget &window, std::span<const Stated> stated)
     }
 }
 
-bool calculate(QWidget &window, int trials)
+bool calculate(const QWidget &window, int trials)
 {
     controlOf<QSpinBox>(window, "spn_Versuche").setValue(trials);
     auto &start = controlOf<QPushButton>(window, "cmd_Berechnen");

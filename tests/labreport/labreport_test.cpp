@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -43,8 +45,8 @@ TEST_P(ReportFileNameTest, IsSafeAndUnique)
     ReportFileNames names;
     std::vector<std::string> files;
     long line = 2;
-    for (const char *body : GetParam().bodies)
-        files.push_back(names.next(body, line++, ".pdf"));
+    std::transform(GetParam().bodies.begin(), GetParam().bodies.end(), std::back_inserter(files),
+                   [&](const char *body) { return names.next(body, line++, ".pdf"); });
     EXPECT_EQ(files, std::vector<std::string>(GetParam().files.begin(), GetParam().files.end()));
 }
 
@@ -71,9 +73,9 @@ TEST(LabReportTest, TextsInReadingOrder)
                                 "Ton A",         "Charge 7"};
     const ReportPage page = labReport(
         details, [](std::string_view box) { return shownBoxes.at(std::string(box)); }, ".");
-    std::vector<std::string> texts;
-    for (const PageText &text : page.texts)
-        texts.push_back(text.text);
+    std::vector<std::string> texts(page.texts.size());
+    std::transform(page.texts.begin(), page.texts.end(), texts.begin(),
+                   [](const PageText &text) { return text.text; });
     // clang-format off
     const std::vector<std::string> expected{
         "Berechnung von Trocknungskenndaten",
