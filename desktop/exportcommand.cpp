@@ -1,5 +1,7 @@
 #include "exportcommand.h"
 
+#include "enteredbody.h"
+#include "exportuncertainty.h"
 #include "quelborwindow.h"
 #include "resultexport.h"
 #include "safefile.h"
@@ -14,6 +16,7 @@
 #include <cstring>
 #include <map>
 #include <optional>
+#include <variant>
 
 namespace quelbor {
 
@@ -83,6 +86,7 @@ struct ExportRequest
     QString path;
     int scale = 1;
     Layout layout = Layout::Report;
+    std::optional<ExportUncertainty> uncertainty;
     QCommandLineParser parser;
 };
 
@@ -137,6 +141,14 @@ std::optional<QString> parse(const QStringList &arguments, ExportRequest &reques
         request.layout = Layout::Window;
     else
         return QStringLiteral("--layout takes report (PDF, SVG) or window");
+    auto uncertainty = readUncertaintyOptions(parser);
+    if (const auto *error = std::get_if<QString>(&uncertainty))
+        return *error;
+    if (auto *stated = std::get_if<ExportUncertainty>(&uncertainty)) {
+        if (request.layout != Layout::Report)
+            return QStringLiteral("the measurement uncertainty goes only into the report");
+        request.uncertainty = *stated;
+    }
     bool number = false;
     request.scale = parser.value(scaleOption).toInt(&number);
     if (!number || request.scale < 1 || request.scale > largestScale)
@@ -177,7 +189,15 @@ QString calculateAndWrite(const ExportRequest &request,
     if (parser.isSet(operatorOption))
         fields.operatorName = parser.value(operatorOption);
     fields.remark = QString::fromStdString(remark);
-    exportReport(window, windowReport(window, fields, window.calculatedAt()), path);
+    std::optional<UncertaintyEvaluation> uncertainty;
+    if (request.uncertainty)
+        uncertainty =
+            evaluateUncertainty(enteredValues(enteredBody(window).texts),
+                                request.uncertainty->stated, request.uncertainty->settings);
+    exportReport(
+        window,
+        windowReport(window, fields, window.calculatedAt(), uncertainty ? &*uncertainty : nullptr),
+        path);
     return {};
 }
 
@@ -193,6 +213,7 @@ void addExportOptions(QCommandLineParser &parser)
         parser.addOption(QCommandLineOption(QString::fromLatin1(input.name),
                                             QString::fromLatin1(input.description),
                                             QStringLiteral("TEXT")));
+    addUncertaintyOptions(parser);
 }
 
 bool asksForExport(int argc, char **argv)

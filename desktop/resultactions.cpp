@@ -7,6 +7,7 @@
 #include "safefile.h"
 #include "systemerrortext.h"
 #include "uncertaintywindow.h"
+#include "windowreport.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -119,7 +120,7 @@ void ResultActions::save()
     }
     try {
         if (fields)
-            exportReport(m_window, windowReport(m_window, *fields, m_window.calculatedAt()), path);
+            exportReport(m_window, report(*fields), path);
         else
             exportWindow(m_window, path);
     } catch (const FileError &failure) {
@@ -141,7 +142,7 @@ void ResultActions::print()
     const auto fields = askReportFields(m_window, startingReportFields(m_window));
     if (!fields)
         return;
-    if (!printReport(m_window, windowReport(m_window, *fields, m_window.calculatedAt()), printer))
+    if (!printReport(m_window, report(*fields), printer))
         QMessageBox::warning(&m_window, QStringLiteral("Quelbor"),
                              QStringLiteral("Das Ergebnis konnte nicht gedruckt werden."));
 }
@@ -161,6 +162,14 @@ void ResultActions::openUncertainty()
     m_uncertainty->show();
     m_uncertainty->raise();
     m_uncertainty->activateWindow();
+}
+
+// With the uncertainty window's figures while the main window's inputs are still theirs.
+ReportPage ResultActions::report(const ReportFields &fields) const
+{
+    return windowReport(m_window, fields, m_window.calculatedAt(),
+                        m_uncertainty ? m_uncertainty->shownEvaluation(enteredBody(m_window).texts)
+                                      : nullptr);
 }
 
 // The body's name, so that a series of bodies is saved and printed under telling names.

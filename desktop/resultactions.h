@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reportpage.h"
+
 #include <QObject>
 #include <QString>
 
@@ -10,6 +12,7 @@ namespace quelbor {
 
 class QuelborWindow;
 class UncertaintyWindow;
+struct ReportFields;
 
 // What the main window offers for its result once a calculation has completed: saving it as
 // PDF, SVG or PNG (Ctrl+S), printing it fitted to the page (Ctrl+P), copying the inputs and
@@ -32,6 +35,7 @@ private:
     void print();
     void copy();
     void openUncertainty();
+    ReportPage report(const ReportFields &fields) const;
     QString bodyName() const;
 
     QuelborWindow &m_window;

@@ -1,6 +1,7 @@
 #include "uncertaintyinputtable.h"
 
 #include "tableheight.h"
+#include "uncertaintytext.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -12,17 +13,8 @@ namespace {
 
 enum ColumnIndex { captionColumn, valueColumn, uncertaintyColumn, distributionColumn };
 
-struct DistributionChoice
-{
-    const char *text;
-    Distribution distribution;
-};
-
-constexpr DistributionChoice distributionChoices[] = {
-    {"normal", Distribution::Normal},
-    {"rechteckig", Distribution::Rectangular},
-    {"dreieckig", Distribution::Triangular},
-};
+constexpr Distribution distributionChoices[] = {Distribution::Normal, Distribution::Rectangular,
+                                                Distribution::Triangular};
 
 QTableWidgetItem *readOnly(const QString &text)
 {
@@ -73,8 +65,8 @@ void UncertaintyInputTable::setBody(const EnteredBody &body)
                                           "(z. B. „3 %“); 0 oder leer: exakt"));
         setItem(row, uncertaintyColumn, amount);
         auto *distribution = new QComboBox(this);
-        for (const DistributionChoice &choice : distributionChoices)
-            distribution->addItem(QString::fromUtf8(choice.text));
+        for (const Distribution choice : distributionChoices)
+            distribution->addItem(QString::fromUtf8(germanDistributionName(choice)));
         setCellWidget(row, distributionColumn, distribution);
     }
     setVerticalHeaderLabels(names);
@@ -100,8 +92,7 @@ std::optional<StatedUncertainties> UncertaintyInputTable::stated(QString &proble
         const auto *choice = static_cast<QComboBox *>(cellWidget(row, distributionColumn));
         StatedUncertainty &target = result[m_fields[static_cast<std::size_t>(row)]];
         target = *read;
-        target.distribution =
-            distributionChoices[static_cast<std::size_t>(choice->currentIndex())].distribution;
+        target.distribution = distributionChoices[static_cast<std::size_t>(choice->currentIndex())];
     }
     if (!problem.isEmpty())
         return std::nullopt;

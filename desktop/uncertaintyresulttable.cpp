@@ -114,13 +114,6 @@ constexpr Column columns[] = {
     {"GUM ↔ MC", agreement, noTip},
 };
 
-// One digit beyond u's second significant one; the main window's decimals where u is 0.
-int valueDecimals(const OutputUncertainty &o, int displayedDecimals)
-{
-    const double u = !o.gum.error ? o.gum.u : o.monteCarlo ? o.monteCarlo->u : 0;
-    return u == 0 ? displayedDecimals : twoDigitDecimals(u, displayedDecimals) + 1;
-}
-
 } // namespace
 
 UncertaintyResultTable::UncertaintyResultTable(QWidget *parent)

@@ -115,6 +115,11 @@ void UncertaintyWindow::setBody(const EnteredBody &body)
         clearFigures();
 }
 
+const UncertaintyEvaluation *UncertaintyWindow::shownEvaluation(const InputTexts &texts) const
+{
+    return m_shown && texts == m_body.texts ? &*m_shown : nullptr;
+}
+
 void UncertaintyWindow::start()
 {
     QString problem;
@@ -156,7 +161,8 @@ void UncertaintyWindow::showOutcome()
         m_status->setText(outcome.error);
         return;
     }
-    const UncertaintyEvaluation &e = *outcome.evaluation;
+    m_shown = outcome.evaluation;
+    const UncertaintyEvaluation &e = *m_shown;
     const QString &separator = m_body.decimalSeparator;
     m_results->showEvaluation(e, separator);
     m_notes->setText(disagreementNotes(e, m_body.resultCaptions, separator));
@@ -164,7 +170,7 @@ void UncertaintyWindow::showOutcome()
     if (outcome.band)
         m_curve->setBand(*outcome.band, separator);
     const MonteCarloRun &trials = *e.monteCarlo;
-    m_failedTrials->setText(failedTrialsText(trials.failed, trials.trials, trials.failures));
+    m_failedTrials->setText(QString::fromStdString(failedTrialsLine(trials)));
     QString status = QStringLiteral("Fertig: %1 Versuche.").arg(trials.trials);
     if (!trials.results)
         status += QStringLiteral(" Weniger als %1 Versuche endeten ohne Fehler: keine "
@@ -190,6 +196,7 @@ void UncertaintyWindow::setRunning(bool running)
 
 void UncertaintyWindow::clearFigures()
 {
+    m_shown.reset();
     m_results->clearFigures();
     m_notes->clear();
     m_failedTrials->clear();

@@ -34,6 +34,8 @@ public:
     // The body to state the uncertainty of; kept while a run is going.
     void setBody(const EnteredBody &body);
     bool isRunning() const { return m_run->isRunning(); }
+    // The evaluation the window shows, if it was made for these inputs.
+    const UncertaintyEvaluation *shownEvaluation(const InputTexts &texts) const;
 
 private:
     void start();
@@ -57,6 +59,7 @@ private:
     CurveBandChart *m_curve;
     UncertaintyRun *m_run;
     QTimer *m_progressTimer;
+    std::optional<UncertaintyEvaluation> m_shown; // of m_body's inputs
 };
 
 } // namespace quelbor

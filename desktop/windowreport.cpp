@@ -50,7 +50,7 @@ void keepReportFields(const ReportFields &fields)
 }
 
 ReportPage windowReport(const QWidget &window, const ReportFields &fields,
-                        const QDateTime &calculated)
+                        const QDateTime &calculated, const UncertaintyEvaluation *uncertainty)
 {
     const QDate date = calculated.date();
     const QTime time = calculated.time();
@@ -62,7 +62,7 @@ ReportPage windowReport(const QWidget &window, const ReportFields &fields,
                                 fields.remark.simplified().toStdString()};
     return labReport(
         details, [&window](std::string_view box) { return boxText(window, box).toStdString(); },
-        QLocale().decimalPoint().toStdString());
+        QLocale().decimalPoint().toStdString(), uncertainty);
 }
 
 } // namespace quelbor

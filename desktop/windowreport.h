@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reportpage.h"
+#include "uncertaintyevaluation.h"
 
 #include <QDateTime>
 #include <QString>
@@ -27,8 +28,10 @@ ReportFields startingReportFields(const QWidget &window);
 void keepReportFields(const ReportFields &fields);
 
 // The report of what the window shows now, calculated at the given time: its boxes' texts,
-// the results' decimal separator, and where its charts go.
+// the results' decimal separator, and where its charts go; with the measurement uncertainty
+// of its inputs where one is given.
 ReportPage windowReport(const QWidget &window, const ReportFields &fields,
-                        const QDateTime &calculated);
+                        const QDateTime &calculated,
+                        const UncertaintyEvaluation *uncertainty = nullptr);
 
 } // namespace quelbor

@@ -1,11 +1,14 @@
 #include "labreport.h"
 
 #include "reportcharts.h"
+#include "reportuncertainty.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <initializer_list>
+#include <numeric>
 #include <utility>
 
 namespace quelbor {
@@ -37,6 +40,28 @@ constexpr double headPoints = 9.5;
 constexpr double sectionPoints = 10.5;
 constexpr double tablePoints = 9;
 constexpr double footerPoints = 8;
+constexpr double smallPoints = 8;
+constexpr double smallLineHeight = 3.9;
+// About the characters of smallPoints that fit across the right column: a note of more UTF-8
+// bytes wraps to two lines.
+constexpr std::size_t smallLineCharacters = 80;
+
+// The uncertainty section's columns, from the right column's left edge.
+struct UncertaintyColumn
+{
+    double left;
+    double width;
+    TextAlign align;
+    std::string UncertaintyRow::*text;
+};
+
+constexpr UncertaintyColumn uncertaintyColumns[] = {
+    {0, 53, TextAlign::Left, &UncertaintyRow::caption},
+    {53, 14, TextAlign::Right, &UncertaintyRow::u},
+    {67, 15, TextAlign::Right, &UncertaintyRow::expanded},
+    {82, 29, TextAlign::Right, &UncertaintyRow::interval},
+    {112, 20, TextAlign::Left, &UncertaintyRow::unit},
+};
 
 std::string twoDigits(int number)
 {
@@ -121,6 +146,55 @@ public:
         }
     }
 
+    // The uncertainty section in the right column, its last line at `bottom`: the heading with
+    // the trials beside it, a row of column headings and one for each result, the inputs'
+    // uncertainties two to a line, then the faults. Returns its top.
+    double uncertainty(const ReportUncertainty &section, double bottom)
+    {
+        const double width = pageWidth - margin - rightColumnLeft;
+        std::vector<double> faultHeights(section.faults.size());
+        std::transform(section.faults.begin(), section.faults.end(), faultHeights.begin(),
+                       [](const std::string &fault) {
+                           return (fault.size() > smallLineCharacters ? 2 : 1) * smallLineHeight;
+                       });
+        const std::size_t inputLines = (section.inputs.size() + 1) / 2;
+        const double top =
+            std::accumulate(faultHeights.begin(), faultHeights.end(),
+                            bottom - (lineHeight + 1) -
+                                double(section.rows.size() + 1 + inputLines) * smallLineHeight,
+                            std::minus<>());
+        y = top;
+        constexpr double headingWidth = 40;
+        text(rightColumnLeft, y, headingWidth, lineHeight + 1, "Messunsicherheit", sectionPoints,
+             true);
+        text(rightColumnLeft + headingWidth, y + 1, width - headingWidth, smallLineHeight,
+             section.trials, smallPoints, false, TextAlign::Right);
+        y += lineHeight + 1;
+        uncertaintyRow(section.headings, true);
+        for (const UncertaintyRow &row : section.rows)
+            uncertaintyRow(row, false);
+        for (std::size_t at = 0; at < section.inputs.size(); ++at) {
+            text(rightColumnLeft + double(at % 2) * width / 2, y, width / 2, smallLineHeight,
+                 section.inputs[at], smallPoints, false);
+            if (at % 2 == 1 || at + 1 == section.inputs.size())
+                y += smallLineHeight;
+        }
+        for (std::size_t at = 0; at < section.faults.size(); ++at) {
+            text(rightColumnLeft, y, width, faultHeights[at], section.faults[at], smallPoints,
+                 false, TextAlign::Left, true);
+            y += faultHeights[at];
+        }
+        return top;
+    }
+
+    void uncertaintyRow(const UncertaintyRow &row, bool headings)
+    {
+        for (const UncertaintyColumn &column : uncertaintyColumns)
+            text(rightColumnLeft + column.left, y, column.width, smallLineHeight, row.*column.text,
+                 smallPoints, headings, column.align);
+        y += smallLineHeight;
+    }
+
     // The chart as large as fits the box with the window's proportions, centred across it
     // and at its top.
     void chart(const ChartArea &area, double left, double top, double width, double height)
@@ -135,7 +209,7 @@ public:
 } // namespace
 
 ReportPage labReport(const ReportDetails &details, const BoxText &boxText,
-                     std::string_view separator)
+                     std::string_view separator, const UncertaintyEvaluation *uncertainty)
 {
     Layout layout;
     layout.page.title =
@@ -160,8 +234,12 @@ ReportPage labReport(const ReportDetails &details, const BoxText &boxText,
     const double shrinkageTop = layout.y + sectionGap + 2;
     layout.chart(shrinkageChartArea(), margin, shrinkageTop, leftColumnRight - margin,
                  chartBottom - shrinkageTop);
+    const double diffusivityBottom =
+        uncertainty ? layout.uncertainty(reportUncertainty(*uncertainty, separator), chartBottom) -
+                          sectionGap
+                    : chartBottom;
     layout.chart(diffusivityChartArea(), rightColumnLeft, tableTop + sectionGap,
-                 pageWidth - margin - rightColumnLeft, chartBottom - tableTop - sectionGap);
+                 pageWidth - margin - rightColumnLeft, diffusivityBottom - tableTop - sectionGap);
 
     layout.page.rules.push_back({margin, footerRule, pageWidth - margin, footerRule});
     layout.text(margin, footerRule + 1, contentWidth / 2, lineHeight,

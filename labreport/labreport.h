@@ -2,6 +2,7 @@
 
 #include "reportpage.h"
 #include "reportrows.h"
+#include "uncertaintyevaluation.h"
 
 #include <string>
 #include <string_view>
@@ -33,8 +34,10 @@ struct ReportDetails
 // The lab report of one calculation on one A4 page in landscape, in German as the window: a
 // heading with the program, its version and the time of the calculation; the details; the
 // seven inputs and six results with captions and units; both charts as the window shows them;
-// a footer with the program's version. Texts come in reading order.
+// a footer with the program's version. Texts come in reading order. With an uncertainty
+// evaluation of the body, its section (reportuncertainty.h) stands below the diffusivity chart.
 ReportPage labReport(const ReportDetails &details, const BoxText &boxText,
-                     std::string_view separator);
+                     std::string_view separator,
+                     const UncertaintyEvaluation *uncertainty = nullptr);
 
 } // namespace quelbor

@@ -58,12 +58,18 @@ std::string withSeparator(const std::string &number, std::string_view separator)
 
 ReportRow row(const char *box, const BoxText &boxText, std::string_view separator, bool input)
 {
-    const std::string_view caption = design(design(box).caption).text;
+    ReportRow row = captionRow(box);
     const std::string value = boxText(box);
-    ReportRow row{trimmed(caption),
-                  input ? withSeparator(value, separator) : value,
-                  {},
-                  caption.starts_with(' ')};
+    row.value = input ? withSeparator(value, separator) : value;
+    return row;
+}
+
+} // namespace
+
+ReportRow captionRow(std::string_view box)
+{
+    const std::string_view caption = design(design(box).caption).text;
+    ReportRow row{trimmed(caption), {}, {}, caption.starts_with(' ')};
     const auto unitAt = row.caption.rfind(" in ");
     if (unitAt != std::string::npos) {
         row.unit = row.caption.substr(unitAt + 4);
@@ -71,8 +77,6 @@ ReportRow row(const char *box, const BoxText &boxText, std::string_view separato
     }
     return row;
 }
-
-} // namespace
 
 std::string windowCaption(std::string_view name)
 {

@@ -31,6 +31,9 @@ struct ReportSection
 // point, are written with the separator the results show.
 std::vector<ReportSection> reportSections(const BoxText &boxText, std::string_view separator);
 
+// The row of a box without its value: its caption and unit.
+ReportRow captionRow(std::string_view box);
+
 // The window's caption of a control, by its object name, without the blanks around it.
 std::string windowCaption(std::string_view name);
 

@@ -14,6 +14,8 @@ struct InputTexts
     std::string kappaMess = "45";
     std::string thetaMess = "20,5";
     std::string KappaSteig = "7";
+
+    bool operator==(const InputTexts &) const = default;
 };
 
 } // namespace quelbor

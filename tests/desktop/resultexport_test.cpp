@@ -1,5 +1,6 @@
 #include "quelborwindow.h"
 #include "resultexport.h"
+#include "uncertaintyfigures.h"
 #include "windowreport.h"
 #include "windowundertest.h"
 
@@ -9,6 +10,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -235,6 +239,7 @@ private slots:
     void vectorExportsHoldTextsAndLines_data();
     void vectorExportsHoldTextsAndLines();
     void reportIsArchivable();
+    void reportHoldsTheMeasurementUncertainty();
     void seriesReports_data();
     void seriesReports();
     void commandLineFailuresLeaveFolderAlone_data();
@@ -366,6 +371,60 @@ void ResultExportTest::reportIsArchivable()
         QVERIFY2(font.contains(embedded), qPrintable(font));
 }
 
+// The uncertainty quelbor-calc finds for the same inputs, options and seed is in the report,
+// written as the uncertainty window writes it, and the report stays one page of text.
+void ResultExportTest::reportHoldsTheMeasurementUncertainty()
+{
+    const QString path = m_directory.filePath(QStringLiteral("uncertainty.pdf"));
+    const QStringList options{"--u-rhoSE=20",
+                              "--u-ksiSE=3%",
+                              "--u-thetaMess=0,5",
+                              "--u-Xanf=0,005",
+                              "--dist-thetaMess=rect",
+                              "--trials",
+                              "20000",
+                              "--seed",
+                              "4711"};
+    QCOMPARE(runQuelbor(QStringList{"--export", path} + options).status, 0);
+    QProcess tool;
+    tool.start(QStringLiteral(QUELBOR_CALC), options);
+    QVERIFY(tool.waitForFinished(120000));
+    const QJsonObject results = QJsonDocument::fromJson(tool.readAllStandardOutput())
+                                    .object()
+                                    .value("uncertainty")
+                                    .toObject()
+                                    .value("results")
+                                    .toObject();
+    QCOMPARE(results.size(), 6);
+
+    const Drawing drawing = pdfDrawing(path);
+    QCOMPARE(drawing.bitmaps, 0);
+    const QString text = drawing.text.simplified();
+    const QString separator = expectedSeparator();
+    QStringList expected{"Messunsicherheit", "Monte Carlo: 20000 Versuche, Startwert 4711",
+                         "u(rhoSE) = 20 kg/m³ (normal)",
+                         "u(thetaMess) = " + regional({"0,5"}).first() + " °C (rechteckig)"};
+    for (const QString &output : results.keys()) {
+        const QJsonObject gum = results.value(output).toObject().value("gum").toObject();
+        const QJsonArray interval = results.value(output)
+                                        .toObject()
+                                        .value("monteCarlo")
+                                        .toObject()
+                                        .value("interval95")
+                                        .toArray();
+        const int decimals = twoDigitDecimals(gum.value("u").toDouble(), 0) + 1;
+        expected << twoDigitText(gum.value("u").toDouble(), separator)
+                 << twoDigitText(gum.value("U").toDouble(), separator)
+                 << intervalText({interval[0].toDouble(), interval[1].toDouble()}, decimals,
+                                 separator);
+    }
+    for (const QString &figure : expected)
+        QVERIFY2(text.contains(figure), qPrintable(figure + " not in " + text));
+    QVERIFY(!text.contains("Fehlgeschlagene Versuche"));
+    const QString info = outputOf(QStringLiteral("pdfinfo"), {path});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+}
+
 void ResultExportTest::seriesReports_data()
 {
     QTest::addColumn<QString>("table");
@@ -461,6 +520,11 @@ void ResultExportTest::commandLineFailuresLeaveFolderAlone_data()
     QTest::newRow("repeated option")
         << "failed.pdf" << QStringList{"--Xanf=1", "--Xanf=2"} << 0 << 2 << "Xanf";
     QTest::newRow("scale 5") << "failed.pdf" << QStringList{"--scale=5"} << 0 << 2 << "--scale";
+    QTest::newRow("uncertainty no number")
+        << "failed.pdf" << QStringList{"--u-rhoSE=zwanzig"} << 0 << 2 << "--u-rhoSE";
+    QTest::newRow("uncertainty on the window")
+        << "failed.pdf" << QStringList{"--layout=window", "--u-Xanf=0,01"} << 0 << 2
+        << "only into the report";
     const QString cannotWrite = QStringLiteral("quelbor: cannot write FILE: ");
     for (const char *suffix : {"pdf", "svg", "png"}) {
         QTest::addRow("device full, %s", suffix)

@@ -3,6 +3,10 @@
 // quelbor-calc prints for the same inputs, trials and seed (the tool's figures have their own
 // closed-form tests), read back from the texts the window shows.
 
+#include "enteredbody.h"
+#include "labreport.h"
+#include "uncertaintywindow.h"
+#include "windowreport.h"
 #include "windowundertest.h"
 
 #include <QApplication>
@@ -158,6 +162,7 @@ private slots:
     void opensOnlyAfterACalculation();
     void showsTheFiguresOfTheCommandLineTool();
     void countsTheTrialsThatFailed();
+    void reportTakesTheFiguresOfTheInputsShown();
     void cancellingLeavesTheWindowUsable();
     void windowsStayResponsiveDuringARun();
 };
@@ -252,6 +257,32 @@ void UncertaintyWindowTest::countsTheTrialsThatFailed()
                  .arg(count)
                  .arg(trials)
                  .arg(number, errors.value(number).toObject().value("text").toString()));
+    QVERIFY(reports.isEmpty());
+}
+
+// The report holds the window's figures while the main window shows the inputs they were
+// calculated for, and none once another body is calculated.
+void UncertaintyWindowTest::reportTakesTheFiguresOfTheInputsShown()
+{
+    QStringList reports;
+    auto window = calculated(reports, "0,25");
+    auto *opened = qobject_cast<UncertaintyWindow *>(openByKey(*window));
+    QVERIFY(opened);
+    QVERIFY(!opened->shownEvaluation(enteredBody(*window).texts));
+    state(*opened, typicalLab);
+    QVERIFY(calculate(*opened, 1000));
+    const UncertaintyEvaluation *shown = opened->shownEvaluation(enteredBody(*window).texts);
+    QVERIFY(shown);
+    QCOMPARE(shown->monteCarlo->trials, 1000);
+    const ReportPage page =
+        windowReport(*window, startingReportFields(*window), window->calculatedAt(), shown);
+    QVERIFY(std::ranges::any_of(page.texts,
+                                [](const PageText &t) { return t.text == "Messunsicherheit"; }));
+
+    controlOf<QPushButton>(*window, "cmd_Nochmal").click();
+    controlOf<QLineEdit>(*window, "txt_Xanf").setText("0,3");
+    controlOf<QPushButton>(*window, "cmd_Rechne").click();
+    QVERIFY(!opened->shownEvaluation(enteredBody(*window).texts));
     QVERIFY(reports.isEmpty());
 }
 

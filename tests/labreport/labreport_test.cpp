@@ -104,13 +104,10 @@ TEST(LabReportTest, TextsInReadingOrder)
 }
 
 // Everything lies on the page, no two texts overlap, and both charts keep the window's
-// proportions: the shrinkage chart below the table, the diffusivity chart beside it.
-TEST(LabReportTest, PartsStayApart)
+// proportions: the shrinkage chart below the table, the diffusivity chart beside it. An
+// uncertainty section takes its height from the diffusivity chart.
+void expectPartsApart(const ReportPage &page, double narrowestChart)
 {
-    const ReportDetails details{"Quelbor",  {2024, 12, 31, 23, 59}, "Labor", "Bearbeiter", "Ton",
-                                "Bemerkung"};
-    const ReportPage page = labReport(
-        details, [](std::string_view box) { return shownBoxes.at(std::string(box)); }, ",");
     const auto inside = [&page](double left, double top, double width, double height) {
         return left >= 0 && top >= 0 && left + width <= page.width && top + height <= page.height;
     };
@@ -128,10 +125,76 @@ TEST(LabReportTest, PartsStayApart)
     for (const PageChart &chart : page.charts) {
         EXPECT_TRUE(inside(chart.left, chart.top, chart.width, chart.height));
         EXPECT_NEAR(chart.width / chart.height, chart.source.width / chart.source.height, 1e-9);
-        EXPECT_GE(chart.width, 80) << "large enough to read";
+        EXPECT_GE(chart.width, narrowestChart) << "large enough to read";
     }
     EXPECT_EQ(page.charts[0].controls.front(), "Label42");
     EXPECT_EQ(page.charts[1].controls.front(), "Label36");
+}
+
+const ReportDetails fullDetails{"Quelbor",  {2024, 12, 31, 23, 59}, "Labor", "Bearbeiter", "Ton",
+                                "Bemerkung"};
+
+std::string shownBox(std::string_view box)
+{
+    return shownBoxes.at(std::string(box));
+}
+
+TEST(LabReportTest, PartsStayApart)
+{
+    expectPartsApart(labReport(fullDetails, shownBox, ","), 80);
+}
+
+// An evaluation with figures of every kind: u below and above 10, a result the law of
+// propagation failed on and the trials left out, failed trials, three uncertain inputs.
+UncertaintyEvaluation evaluationOfEveryKind()
+{
+    UncertaintyEvaluation e;
+    e.inputs[0] = {1850, 20, Distribution::Normal};       // rhoSE
+    e.inputs[3] = {6.2, 0.186, Distribution::Normal};     // ksiSE
+    e.inputs[5] = {20.5, 0.5, Distribution::Rectangular}; // thetaMess
+    e.outputs[0].gum = {std::nullopt, 0.382, 0.0090, 0.018, {}, {}};
+    e.outputs[0].monteCarlo = MonteCarloResult{0.382, 0.0091, {{0.37312, 0.39087}, {}}};
+    for (std::size_t out = 1; out < 5; ++out) {
+        e.outputs[out].gum = {std::nullopt, 74.2, 123.4, 246.8, {}, {}};
+        e.outputs[out].monteCarlo = MonteCarloResult{74.2, 120, {{50.04, 98.46}, {}}};
+    }
+    e.outputs[5].gum.error = ErrorKind::DivisionByZero;
+    e.monteCarlo = MonteCarloRun{20000, 3, {{ErrorKind::InvalidArgument, 3}}, std::nullopt};
+    e.settings.seed = 4711;
+    return e;
+}
+
+// The section below the diffusivity chart, after the results in reading order: u and U to two
+// significant digits, the interval to one digit more than u, "–" where there is no figure.
+TEST(LabReportTest, UncertaintySectionAsTheWindowWritesIt)
+{
+    const UncertaintyEvaluation evaluation = evaluationOfEveryKind();
+    const ReportPage page = labReport(fullDetails, shownBox, ",", &evaluation);
+    std::vector<std::string> texts(page.texts.size());
+    std::transform(page.texts.begin(), page.texts.end(), texts.begin(),
+                   [](const PageText &text) { return text.text; });
+    const auto heading = std::ranges::find(texts, "Messunsicherheit");
+    ASSERT_NE(heading, texts.end());
+    EXPECT_LT(std::ranges::find(texts, "32.0"), heading) << "after the results";
+    // clang-format off
+    const std::vector<std::string> expected{
+        "Messunsicherheit", "Monte Carlo: 20000 Versuche, Startwert 4711",
+        "u (GUM)", "U (k = 2)", "95-%-Intervall (MC)",
+        "Vol. Anfangswassergehalt", "0,0090", "0,018", "[0,37312; 0,39087]", "m³/m³",
+        "Grenzwasserbeladung", "120", "250", "[50,0; 98,5]", "kg/kg atro",
+        "Vol. Grenzwassergehalt", "120", "250", "[50,0; 98,5]", "m³/m³",
+        "Vol. Wassergeh. für 0,25 kg/kg atro", "120", "250", "[50,0; 98,5]", "m³/m³",
+        "Feuchteleitkoeffizient (25,25)", "120", "250", "[50,0; 98,5]", "10^(-9) m²/s",
+        "Grenz-Feuchteleitkoeffizient", "–", "–", "–", "10^(-9) m²/s",
+        "u(rhoSE) = 20 kg/m³ (normal)", "u(ksiSE) = 0,186 % (normal)",
+        "u(thetaMess) = 0,5 °C (rechteckig)",
+        "Fehlgeschlagene Versuche: 3 von 20000 (Laufzeitfehler 5: Ungültiger Prozeduraufruf "
+        "oder ungültiges Argument: 3)",
+        "Grenz-Feuchteleitkoeffizient (GUM): Laufzeitfehler 11: Division durch Null",
+        "Erstellt mit Quelbor", "Seite 1 von 1"};
+    // clang-format on
+    EXPECT_EQ(std::vector<std::string>(heading, texts.end()), expected);
+    expectPartsApart(page, 70);
 }
 
 } // namespace
