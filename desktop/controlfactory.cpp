@@ -5,6 +5,7 @@
 #include "controlgeometry.h"
 #include "surfacewidget.h"
 #include "svgimage.h"
+#include "textalignment.h"
 #include "twips.h"
 #include "twipsgeometry.h"
 
@@ -33,19 +34,6 @@ QString toQString(std::string_view text)
 QColor toQColor(Rgb colour)
 {
     return {colour.red, colour.green, colour.blue};
-}
-
-Qt::Alignment horizontalAlignment(TextAlign align)
-{
-    switch (align) {
-    case TextAlign::Centre:
-        return Qt::AlignHCenter;
-    case TextAlign::Right:
-        return Qt::AlignRight;
-    case TextAlign::Left:
-        break;
-    }
-    return Qt::AlignLeft;
 }
 
 // Sets the given colour roles of a control's palette, the others stay as the style has them.

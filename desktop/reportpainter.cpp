@@ -1,5 +1,6 @@
 #include "reportpainter.h"
 
+#include "textalignment.h"
 #include "twips.h"
 
 #include <QPaintDevice>
@@ -17,19 +18,6 @@ constexpr double millimetresPerInch = 25.4;
 constexpr double ruleWidth = 0.3; // mm
 
 // Texts stand at the top of their boxes, so that a wrapped one starts on the line of its label.
-Qt::Alignment horizontalAlignment(TextAlign align)
-{
-    switch (align) {
-    case TextAlign::Centre:
-        return Qt::AlignHCenter;
-    case TextAlign::Right:
-        return Qt::AlignRight;
-    case TextAlign::Left:
-        break;
-    }
-    return Qt::AlignLeft;
-}
-
 int alignmentFlags(const PageText &text)
 {
     const int alignment =
