@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 
 namespace quelbor {
 
@@ -77,9 +78,10 @@ std::string twoDigitText(double u, std::string_view separator)
     if (exponent <= 1)
         return decimalText(u, 1 - exponent, separator);
     // 123 has two significant digits as 120: rounded in scientific form, written out whole.
+    // "1.2e+02": the two digits as a whole number times a power of ten, both exact.
     const std::string digits = twoDigits(u);
-    double rounded = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), rounded);
+    const double mantissa = (digits[0] - '0') * 10 + (digits[2] - '0');
+    const double rounded = mantissa * std::pow(10.0, exponent - 1);
     return decimalText(u < 0 ? -rounded : rounded, 0, separator);
 }
 
@@ -111,7 +113,10 @@ std::string failedTrialsLine(const MonteCarloRun &run)
 
 const char *germanDistributionName(Distribution distribution)
 {
-    return std::ranges::find(germanDistributions, distribution, &GermanDistribution::distribution)
+    return std::find_if(std::begin(germanDistributions), std::end(germanDistributions),
+                        [distribution](const GermanDistribution &german) {
+                            return german.distribution == distribution;
+                        })
         ->name;
 }
 
