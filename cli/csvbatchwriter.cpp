@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace quelbor {
 
@@ -32,28 +33,56 @@ void CsvBatchWriter::writeHeader()
         m_output.text() += m_lineEnd;
     }
     const std::vector<std::string> &names = m_columns.names();
-    for (std::size_t column = 0; column < names.size(); ++column)
-        cell(names[column], column == 0);
+    bool first = true;
+    for (std::size_t column = 0; column < names.size(); ++column) {
+        if (!m_columns.isResult(column))
+            cell(names[column], std::exchange(first, false));
+    }
     for (std::size_t input = 0; input < inputFields.size(); ++input) {
         if (m_columns.inputColumns()[input] == BatchColumns::missing)
             cell(inputFields[input].name);
     }
-    for (const DisplayedResult &result : displayedResults(DryingModel{}))
-        cell(result.box);
-    uncertaintyHeader();
-    if (m_allFields) {
-        for (const ModelField &field : modelFields(DryingModel{}))
-            cell(std::string("model.") + field.name);
-    }
-    cell("error");
+    for (const std::string &name : resultColumns(m_allFields, m_uncertainty))
+        cell(name);
     endLine();
+}
+
+std::vector<std::string> CsvBatchWriter::resultColumns(bool allFields,
+                                                       UncertaintyColumns uncertainty)
+{
+    std::vector<std::string> names;
+    const auto boxes = displayedResults(DryingModel{});
+    for (const DisplayedResult &result : boxes)
+        names.emplace_back(result.box);
+    if (uncertainty.gum) {
+        for (const DisplayedResult &result : boxes) {
+            names.push_back(std::string("u_") + result.box);
+            names.push_back(std::string("U_") + result.box);
+        }
+    }
+    if (uncertainty.monteCarlo) {
+        for (const DisplayedResult &result : boxes) {
+            for (const char *figure : {"mc_u_", "mc_low95_", "mc_high95_"})
+                names.push_back(figure + std::string(result.box));
+        }
+        names.emplace_back("mc_failed_trials");
+    }
+    if (allFields) {
+        for (const ModelField &field : modelFields(DryingModel{}))
+            names.push_back(std::string("model.") + field.name);
+    }
+    names.emplace_back("error");
+    return names;
 }
 
 void CsvBatchWriter::writeRow(const BatchSample &sample)
 {
     const std::size_t columns = m_columns.names().size();
-    for (std::size_t column = 0; column < columns; ++column)
-        cell(sample.cells[column], column == 0);
+    bool first = true;
+    for (std::size_t column = 0; column < columns; ++column) {
+        if (!m_columns.isResult(column))
+            cell(sample.cells[column], std::exchange(first, false));
+    }
     for (std::size_t input = 0; input < inputFields.size(); ++input) {
         if (m_columns.inputColumns()[input] == BatchColumns::missing)
             cell(sample.texts.*inputFields[input].text);
@@ -77,24 +106,6 @@ void CsvBatchWriter::writeRow(const BatchSample &sample)
     else
         cell({});
     endLine();
-}
-
-void CsvBatchWriter::uncertaintyHeader()
-{
-    const auto boxes = displayedResults(DryingModel{});
-    if (m_uncertainty.gum) {
-        for (const DisplayedResult &result : boxes) {
-            cell(std::string("u_") + result.box);
-            cell(std::string("U_") + result.box);
-        }
-    }
-    if (m_uncertainty.monteCarlo) {
-        for (const DisplayedResult &result : boxes) {
-            for (const char *figure : {"mc_u_", "mc_low95_", "mc_high95_"})
-                cell(figure + std::string(result.box));
-        }
-        cell("mc_failed_trials");
-    }
 }
 
 void CsvBatchWriter::uncertaintyCells(const UncertaintyEvaluation *evaluation)

@@ -41,6 +41,12 @@ int runBatch(const quelbor::BatchRequest &batch)
                   << " is the table being read, it cannot be the output too; nothing was written\n";
         return 2;
     }
+    const bool workbook = batch.format == quelbor::BatchFormat::Xlsx;
+    if (workbook && (batch.output.empty() || batch.output == "-")) {
+        std::cerr << "quelbor-calc: --format xlsx writes a workbook, which needs a file: name it "
+                     "with --output FILE; nothing was written\n";
+        return 2;
+    }
     if (!batch.force && !quelbor::mayReplaceOutput(batch.output)) {
         std::cerr << "quelbor-calc: " << batch.output
                   << " holds no batch results (is it a table of samples?); nothing was written. "
@@ -49,8 +55,16 @@ int runBatch(const quelbor::BatchRequest &batch)
     }
     try {
         quelbor::SafeFile output(batch.output);
-        const int status = quelbor::runBatch(batch, quelbor::regionalDecimalSeparator(),
-                                             {table, output.stream(), stderr});
+        // libxlsxwriter writes by name, into the temporary file, which a device cannot have
+        if (workbook && !output.throughTemporary()) {
+            std::cerr << "quelbor-calc: " << batch.output
+                      << " is no regular file; --format xlsx writes a workbook into a file, "
+                         "nothing was written\n";
+            return 2;
+        }
+        const int status =
+            quelbor::runBatch(batch, quelbor::regionalDecimalSeparator(),
+                              {table, output.stream(), stderr, output.temporaryPath()});
         if (status == 2)
             return 2;
         output.commit();
