@@ -119,7 +119,7 @@ std::unique_ptr<CLI::App> makeParser(CalcRequest &request, BatchRequest &batch, 
         ->type_name("FORMAT")
         ->needs(batchOption);
     app->add_flag("--all-fields", batch.allFields,
-                  "batch csv: add every model value, written to read back exactly")
+                  "batch csv or xlsx: add every model value, written to read back exactly")
         ->needs(batchOption);
 
     addUncertaintyOptions(*app, uncertainty, request.uncertainty.seed);
