@@ -134,7 +134,7 @@ XlsxFailure failure(lxw_error error)
     std::string reason = lxw_strerror(error);
     if (errno != 0)
         reason.append(" (").append(std::strerror(errno)).append(")");
-    return XlsxFailure(reason);
+    return XlsxFailure{reason};
 }
 
 } // namespace

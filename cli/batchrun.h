@@ -11,7 +11,7 @@ struct BatchStreams
 {
     std::FILE *table;
     std::FILE *output;
-    std::FILE *messages; // warnings, malformed rows, progress when it is a terminal
+    std::FILE *messages;       // warnings, malformed rows, progress when it is a terminal
     std::string workbook = {}; // the file an xlsx workbook is written to, by name, not `output`
 };
 

@@ -51,27 +51,28 @@ std::vector<std::string> CsvBatchWriter::resultColumns(bool allFields,
                                                        UncertaintyColumns uncertainty)
 {
     std::vector<std::string> names;
+    const auto add = [&names](std::string name) { names.push_back(std::move(name)); };
     const auto boxes = displayedResults(DryingModel{});
     for (const DisplayedResult &result : boxes)
-        names.emplace_back(result.box);
+        add(result.box);
     if (uncertainty.gum) {
         for (const DisplayedResult &result : boxes) {
-            names.push_back(std::string("u_") + result.box);
-            names.push_back(std::string("U_") + result.box);
+            add(std::string("u_") + result.box);
+            add(std::string("U_") + result.box);
         }
     }
     if (uncertainty.monteCarlo) {
         for (const DisplayedResult &result : boxes) {
             for (const char *figure : {"mc_u_", "mc_low95_", "mc_high95_"})
-                names.push_back(figure + std::string(result.box));
+                add(figure + std::string(result.box));
         }
-        names.emplace_back("mc_failed_trials");
+        add("mc_failed_trials");
     }
     if (allFields) {
         for (const ModelField &field : modelFields(DryingModel{}))
-            names.push_back(std::string("model.") + field.name);
+            add(std::string("model.") + field.name);
     }
-    names.emplace_back("error");
+    add("error");
     return names;
 }
 
