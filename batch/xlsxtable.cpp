@@ -146,16 +146,15 @@ XlsxTable::XlsxTable(const std::string &path)
     m_workbook = workbook_new_opt(path.c_str(), &options);
     m_sheet = m_workbook ? workbook_add_worksheet(m_workbook, nullptr) : nullptr;
     if (!m_sheet) {
-        workbook_close(m_workbook);
+        lxw_workbook_free(m_workbook);
         throw XlsxFailure("the workbook cannot be made");
     }
 }
 
 XlsxTable::~XlsxTable()
 {
-    // Unclosed after a failure: the workbook is dropped. Its file is the caller's to remove.
-    if (m_workbook)
-        workbook_close(m_workbook);
+    // Unclosed after a failure: the workbook is dropped unwritten. Its file is the caller's.
+    lxw_workbook_free(m_workbook);
 }
 
 void XlsxTable::addHeader(std::span<const std::string> names)
