@@ -127,7 +127,7 @@ QVariant ComparisonTableModel::data(const QModelIndex &index, int role) const
 
 QVariant ComparisonTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Vertical)
         return section + 1;

@@ -67,8 +67,12 @@ ComparisonWindow::ComparisonWindow(const QString &decimalSeparator, QWidget *par
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    m_table->horizontalHeader()->setDefaultSectionSize(110);
+    // The window's captions are long: three lines of them over each column.
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setDefaultSectionSize(118);
+    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    header->setFixedHeight(3 * header->fontMetrics().lineSpacing() + 10);
     m_table->setColumnWidth(0, 70);
     m_table->setColumnWidth(1, 220);
     m_table->setWordWrap(false);
@@ -113,7 +117,7 @@ ComparisonWindow::ComparisonWindow(const QString &decimalSeparator, QWidget *par
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(m_table, 2);
+    layout->addWidget(m_table, 1);
     layout->addLayout(charts, 3);
 
     connect(m_model, &ComparisonTableModel::chartsChanged, this, &ComparisonWindow::redraw);
