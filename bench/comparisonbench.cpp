@@ -70,6 +70,7 @@ void redrawOverlay(benchmark::State &state)
         kappa.repaint();
         schwindung.repaint();
     }
+    state.counters["bodies"] = static_cast<double>(opening.bodies.size());
 }
 
 BENCHMARK(openTable)->Name("Comparison/open1000Rows")->Unit(benchmark::kMillisecond);

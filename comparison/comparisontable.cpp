@@ -87,7 +87,7 @@ TableOpening readTable(std::FILE *file)
     return opening;
 }
 
-void cell(std::string &out, std::string_view text, bool first = false)
+void writeCell(std::string &out, std::string_view text, bool first = false)
 {
     if (!first)
         out += ';';
@@ -135,20 +135,20 @@ TableOpening openComparisonTable(const std::string &path)
 std::string comparisonTableText(std::span<const ComparedBody> bodies)
 {
     std::string text = "\xEF\xBB\xBF";
-    cell(text, "name", true);
+    writeCell(text, "name", true);
     for (const InputField &field : inputFields)
-        cell(text, field.name);
+        writeCell(text, field.name);
     for (const DisplayedResult &result : displayedResults(DryingModel{}))
-        cell(text, result.box);
-    cell(text, "error");
+        writeCell(text, result.box);
+    writeCell(text, "error");
     text += '\n';
     for (const ComparedBody &body : bodies) {
-        cell(text, body.name, true);
+        writeCell(text, body.name, true);
         for (const InputField &field : inputFields)
-            cell(text, body.texts.*field.text);
+            writeCell(text, body.texts.*field.text);
         for (std::size_t result = 0; result < displayedResults(DryingModel{}).size(); ++result)
-            cell(text, result < body.results.size() ? body.results[result] : std::string());
-        cell(text, body.error);
+            writeCell(text, result < body.results.size() ? body.results[result] : std::string());
+        writeCell(text, body.error);
         text += '\n';
     }
     return text;

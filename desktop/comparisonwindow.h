@@ -22,7 +22,7 @@ class ComparisonWindow : public QWidget
     Q_OBJECT
 
 public:
-    ComparisonWindow(const QString &decimalSeparator, QWidget *parent = nullptr);
+    explicit ComparisonWindow(const QString &decimalSeparator, QWidget *parent = nullptr);
 
     void addBody(ComparedBody body);
     const ComparisonTableModel &model() const { return *m_model; }

@@ -53,7 +53,8 @@ void OverlayChartPanel::showBodies(std::span<const ComparedBody> bodies)
         m_surface->setGeometry(chartRect());
         m_surface->show();
     }
-    m_draw(bodies, m_axes, *m_surface);
+    m_surface->drawAtOnce(
+        [this, bodies](DrawingSurface &surface) { m_draw(bodies, m_axes, surface); });
     m_legend = overlayLegend(bodies);
     update();
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 #include <tuple>
 
@@ -57,8 +58,10 @@ TEST_P(BodyColours, StayWithTheirBody)
         }
     }
     std::vector<std::pair<std::string, std::size_t>> seen;
-    for (const ComparedBody &body : list.bodies())
-        seen.emplace_back(body.name, body.colour);
+    std::transform(list.bodies().begin(), list.bodies().end(), std::back_inserter(seen),
+                   [](const ComparedBody &body) {
+                       return std::pair{body.name, body.colour};
+                   });
     EXPECT_EQ(seen, GetParam().expected);
 }
 
@@ -109,8 +112,10 @@ using Place = std::tuple<float, float, float, float, int>;
 std::vector<Place> places(const std::vector<SurfaceOperation> &lines)
 {
     std::vector<Place> placed;
-    for (const SurfaceOperation &line : lines)
-        placed.emplace_back(line.x1, line.y1, line.x2, line.y2, line.width);
+    std::transform(lines.begin(), lines.end(), std::back_inserter(placed),
+                   [](const SurfaceOperation &line) {
+                       return Place{line.x1, line.y1, line.x2, line.y2, line.width};
+                   });
     return placed;
 }
 

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 
 namespace quelbor {
@@ -67,8 +69,8 @@ std::vector<std::vector<std::string>> resultsOf(const std::string &path)
     std::vector<std::vector<std::string>> rows;
     while (reader.next(row)) {
         std::vector<std::string> cells;
-        for (const char *name : wanted)
-            cells.push_back(row.cells.at(columns.at(name)));
+        std::transform(std::begin(wanted), std::end(wanted), std::back_inserter(cells),
+                       [&](const char *name) { return row.cells.at(columns.at(name)); });
         rows.push_back(cells);
     }
     std::fclose(file);

@@ -68,12 +68,20 @@ def expected_rows(calc, folder):
 
 
 def table_rows(window):
-    """The comparison's table as Ctrl+Shift+C copies it: its rows of cells, captions left out."""
+    """The comparison's table as Ctrl+Shift+C copies it: its rows of cells, captions left out.
+    A window just mapped may not have the keyboard yet: the keys are pressed again until the
+    copy comes."""
     set_selection("clipboard", MARKER)
-    window.shortcut("ctrl+shift+c")
-    wait_for("Ctrl+Shift+C in the comparison replaces the clipboard",
-             lambda: selection() != MARKER, True)
-    return [line.split("\t") for line in selection().splitlines()[1:]]
+    deadline = time.monotonic() + TIMEOUT
+    while selection() == MARKER and time.monotonic() < deadline:
+        window.shortcut("ctrl+shift+c")
+        poll_until = time.monotonic() + 1.0
+        while selection() == MARKER and time.monotonic() < poll_until:
+            time.sleep(0.05)
+    copied = selection()
+    if copied == MARKER:
+        sys.exit(f"Ctrl+Shift+C in the comparison: expected its table copied, saw {MARKER!r}")
+    return [line.split("\t") for line in copied.splitlines()[1:]]
 
 
 def colour_pixels(screenshot, region, colour):
@@ -87,9 +95,11 @@ def colour_pixels(screenshot, region, colour):
     return round((1.0 - float(mean)) * width * height)
 
 
-def check_charts(comparison, screenshot):
+def chart_faults(comparison, screenshot):
     """Both charts fill the lower half of the window, the diffusivity's on the left three
-    fifths; each must hold the curves of the three bodies in their colours, and no other."""
+    fifths; each must hold the curves of the three bodies in their colours, and no other.
+    Returns what is amiss, or nothing."""
+    run("import", "-window", "root", screenshot)
     x, y = comparison.origin()
     width, height = comparison.client_size()
     top = y + height * 55 // 100
@@ -100,10 +110,11 @@ def check_charts(comparison, screenshot):
     for chart, region in charts.items():
         counts = [colour_pixels(screenshot, region, colour) for colour in COLOURS]
         if min(counts) < 300:
-            sys.exit(f"{chart}: expected three curves of {COLOURS}, saw {counts} pixels of them")
+            return f"{chart}: expected three curves of {COLOURS}, saw {counts} pixels of them"
         other = colour_pixels(screenshot, region, UNUSED_COLOUR)
         if other > 20:
-            sys.exit(f"{chart}: expected no pixels of {UNUSED_COLOUR}, saw {other}")
+            return f"{chart}: expected no pixels of {UNUSED_COLOUR}, saw {other}"
+    return None
 
 
 def start(binary, folder):
@@ -180,9 +191,18 @@ def first_session(arguments, folder, saved, expected):
         run("xdotool", "windowmove", "--sync", comparison.ident, "0", "0")
         to_front(comparison)
         screenshot = arguments.screenshot or tempfile.mktemp(suffix=".png")
-        time.sleep(0.5)  # the raised window painted
-        run("import", "-window", "root", screenshot)
-        check_charts(comparison, screenshot)
+        faults = poll(lambda: chart_faults(comparison, screenshot), None)  # once painted
+        if faults:
+            sys.exit(faults)
+
+        # The view as a drawing: the names stay text.
+        view = os.path.join(folder, "Vergleich.svg")
+        save_in_dialog(screen, comparison, "ctrl+shift+s", "Ansicht speichern", view)
+        wait_for(f"Ctrl+Shift+S, then {view}", lambda: os.path.exists(view), True)
+        with open(view, encoding="utf-8") as drawing:
+            texts = drawing.read()
+        if "<svg" not in texts or any(f">{name}<" not in texts for name, _ in BODIES):
+            sys.exit(f"{view}: expected an SVG with the names {[n for n, _ in BODIES]} as text")
 
         # Unsaved, the program asks before it ends; Escape keeps it running.
         question = screen.opened_by("closing with unsaved bodies", window.close)
