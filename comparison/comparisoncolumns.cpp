@@ -77,7 +77,7 @@ std::vector<ComparisonColumn> makeColumns()
     return columns;
 }
 
-std::string withSeparator(std::string number, std::string_view separator)
+std::string withSeparator(std::string_view number, std::string_view separator)
 {
     std::string written;
     for (const char c : number) {

@@ -10,6 +10,7 @@ namespace {
 std::vector<AxisTick> loadingTicks(float per01, int count)
 {
     std::vector<AxisTick> ticks;
+    ticks.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
         ticks.push_back({per01 * static_cast<float>(i), i == 0 ? "0" : "0," + std::to_string(i)});
     return ticks;
@@ -62,6 +63,7 @@ OverlayAxes diffusivityAxes(std::span<const ComparedBody> bodies)
                      loadingTicks(1000, 7),
                      {}};
     // y = 0 is 10^(-6 + above) m²/s, each 1000 below a decade less.
+    axes.verticalTicks.reserve(static_cast<std::size_t>(decades) + 1);
     for (int i = 0; i <= decades; ++i)
         axes.verticalTicks.push_back({1000.0f * static_cast<float>(i), powerOfTen(above - 6 - i)});
     return axes;
