@@ -166,7 +166,7 @@ QString ComparisonWindow::chooseSaveName(const QString &title, const QStringList
                                          const QString &suggested)
 {
     // The dialog asks before it replaces a file.
-    const QString chosen = QFileDialog::getSaveFileName(
+    QString chosen = QFileDialog::getSaveFileName(
         this, title, QDir(m_directory).filePath(suggested), filters.join(QStringLiteral(";;")));
     if (!chosen.isEmpty())
         m_directory = QFileInfo(chosen).absolutePath();

@@ -61,8 +61,8 @@ void OverlayChartPanel::showBodies(std::span<const ComparedBody> bodies)
 
 QRect OverlayChartPanel::chartRect() const
 {
-    return QRect(leftRoom, titleHeight, width() - leftRoom - legendWidth - 8,
-                 height() - titleHeight - bottomRoom);
+    return {leftRoom, titleHeight, width() - leftRoom - legendWidth - 8,
+            height() - titleHeight - bottomRoom};
 }
 
 void OverlayChartPanel::resizeEvent(QResizeEvent *event)
@@ -86,7 +86,8 @@ void OverlayChartPanel::paintEvent(QPaintEvent *)
                      Qt::AlignCenter | Qt::TextSingleLine, text(m_axes.title));
     const QFontMetrics metrics(font);
     for (const AxisTick &tick : m_axes.horizontalTicks) {
-        const int x = inner.left() + int(tick.position / m_axes.extent.width * inner.width());
+        const int x = inner.left() +
+                      qRound(double(tick.position) / m_axes.extent.width * double(inner.width()));
         painter.drawText(QRect(x - 30, chart.bottom() + 2, 60, metrics.height()),
                          Qt::AlignHCenter | Qt::AlignTop, text(tick.text));
     }
@@ -94,7 +95,8 @@ void OverlayChartPanel::paintEvent(QPaintEvent *)
         QRect(chart.left(), chart.bottom() + 2 + metrics.height(), chart.width(), metrics.height()),
         Qt::AlignHCenter | Qt::AlignTop, text(m_axes.horizontalTitle));
     for (const AxisTick &tick : m_axes.verticalTicks) {
-        const int y = inner.top() + int(tick.position / m_axes.extent.height * inner.height());
+        const int y = inner.top() +
+                      qRound(double(tick.position) / m_axes.extent.height * double(inner.height()));
         painter.drawText(QRect(chart.left() - 52, y - metrics.height() / 2, 48, metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, text(tick.text));
     }
