@@ -1,5 +1,7 @@
 #include "resultactions.h"
 
+#include "comparisonwindow.h"
+#include "enteredbody.h"
 #include "quelborwindow.h"
 #include "reportfieldsdialog.h"
 #include "resultclipboard.h"
@@ -11,6 +13,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -66,6 +69,11 @@ ResultActions::ResultActions(QuelborWindow &window)
               &ResultActions::copy);
     addAction(QStringLiteral("Messunsicherheit …"), QKeySequence(Qt::CTRL | Qt::Key_M),
               &ResultActions::openUncertainty);
+    addAction(QStringLiteral("Zum Vergleich hinzufügen"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &ResultActions::addToComparison);
+    addAction(QStringLiteral("Vergleich öffnen"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+              &ResultActions::openComparison, When::Always);
+    window.installEventFilter(this);
 
     // A right click on a label, picture, chart or button comes to the window, as none of them
     // has a menu of its own; the text boxes keep theirs.
@@ -74,13 +82,13 @@ ResultActions::ResultActions(QuelborWindow &window)
 }
 
 QAction *ResultActions::addAction(const QString &text, const QKeySequence &keys,
-                                  void (ResultActions::*run)())
+                                  void (ResultActions::*run)(), When when)
 {
     auto *action = new QAction(text, this);
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, [this, run] {
-        if (m_window.showsResult())
+    connect(action, &QAction::triggered, this, [this, run, when] {
+        if (when == When::Always || m_window.showsResult())
             (this->*run)();
     });
     m_window.addAction(action);
@@ -162,6 +170,42 @@ void ResultActions::openUncertainty()
     m_uncertainty->show();
     m_uncertainty->raise();
     m_uncertainty->activateWindow();
+}
+
+ComparisonWindow &ResultActions::comparison()
+{
+    if (!m_comparison)
+        m_comparison =
+            new ComparisonWindow(QString::fromStdString(m_window.decimalSeparator()), &m_window);
+    return *m_comparison;
+}
+
+// The body as calculated by the same press as "Rechne !", under the name in its box.
+void ResultActions::addToComparison()
+{
+    const QString name =
+        m_window.findChild<QLineEdit *>(QStringLiteral("txt_Massebezeichnung"))->text();
+    comparison().addBody(calculateBody(name.toStdString(), enteredBody(m_window).texts));
+    openComparison();
+}
+
+void ResultActions::openComparison()
+{
+    comparison().show();
+    comparison().raise();
+    comparison().activateWindow();
+}
+
+// The program ends with its main window: not before the comparison's bodies are saved or
+// given up.
+bool ResultActions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::Close && m_comparison &&
+        !m_comparison->mayDiscard()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 // With the uncertainty window's figures while the main window's inputs are still theirs.

@@ -10,6 +10,7 @@ class QPoint;
 
 namespace quelbor {
 
+class ComparisonWindow;
 class QuelborWindow;
 class UncertaintyWindow;
 struct ReportFields;
@@ -19,8 +20,10 @@ struct ReportFields;
 // results as a table (Ctrl+Shift+C) and the measurement uncertainty of the results in a window
 // of its own (Ctrl+M; Ctrl+U would clear the line of a text box on X11). The four are on the
 // keyboard and in a context menu that a right click anywhere on the window opens, outside the
-// text boxes, which keep their own. In the input state, and after a calculation that failed,
-// none of them is offered.
+// text boxes, which keep their own. The body can also be kept for comparison (Ctrl+Shift+V,
+// "Zum Vergleich hinzufügen") in the window "Vergleich", which Ctrl+Shift+O opens at any time.
+// In the input state, and after a calculation that failed, nothing else is offered. While the
+// comparison holds unsaved bodies, closing the main window asks first.
 class ResultActions : public QObject
 {
     Q_OBJECT
@@ -29,12 +32,19 @@ public:
     explicit ResultActions(QuelborWindow &window);
 
 private:
-    QAction *addAction(const QString &text, const QKeySequence &keys, void (ResultActions::*run)());
+    enum class When { AfterResult, Always };
+
+    QAction *addAction(const QString &text, const QKeySequence &keys, void (ResultActions::*run)(),
+                       When when = When::AfterResult);
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showMenu(const QPoint &position);
     void save();
     void print();
     void copy();
     void openUncertainty();
+    void addToComparison();
+    void openComparison();
+    ComparisonWindow &comparison();
     ReportPage report(const ReportFields &fields) const;
     QString bodyName() const;
 
@@ -42,6 +52,7 @@ private:
     QList<QAction *> m_actions;
     QString m_directory;
     UncertaintyWindow *m_uncertainty = nullptr;
+    ComparisonWindow *m_comparison = nullptr;
 };
 
 } // namespace quelbor

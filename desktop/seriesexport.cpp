@@ -1,6 +1,7 @@
 #include "seriesexport.h"
 
 #include "batchcolumns.h"
+#include "bodycolumns.h"
 #include "reportfilename.h"
 #include "safefile.h"
 #include "tablereader.h"
@@ -10,13 +11,11 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <span>
 #include <stdexcept>
 
 namespace quelbor {
@@ -26,39 +25,6 @@ namespace {
 constexpr int allWritten = 0;
 constexpr int someFailed = 1;
 constexpr int unusable = 2;
-
-constexpr std::array nameColumns{"name", "Probe", "Bezeichnung", "Masse"};
-constexpr std::array remarkColumns{"Bemerkung", "remark"};
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    return QString::fromUtf8(a.data(), qsizetype(a.size()))
-               .compare(QString::fromUtf8(b.data(), qsizetype(b.size())), Qt::CaseInsensitive) == 0;
-}
-
-std::optional<std::size_t> columnNamed(const BatchColumns &columns,
-                                       std::span<const char *const> wanted)
-{
-    for (const char *name : wanted) {
-        const auto &names = columns.names();
-        const auto found = std::ranges::find_if(
-            names, [name](const std::string &column) { return sameName(column, name); });
-        if (found != names.end())
-            return std::size_t(found - names.begin());
-    }
-    return std::nullopt;
-}
-
-std::optional<std::size_t> nameColumn(const BatchColumns &columns)
-{
-    if (const auto named = columnNamed(columns, nameColumns))
-        return named;
-    for (std::size_t column = 0; column < columns.names().size(); ++column) {
-        if (!columns.isInput(column))
-            return column;
-    }
-    return std::nullopt;
-}
 
 int report(int status, const std::string &message)
 {
@@ -83,8 +49,8 @@ public:
         : m_request(request)
         , m_write(write)
         , m_columns(columns)
-        , m_name(nameColumn(columns))
-        , m_remark(columnNamed(columns, remarkColumns))
+        , m_name(bodyNameColumn(columns))
+        , m_remark(remarkColumn(columns))
     {}
 
     // Writes the row's file; false, with the reason on standard error, when it failed.

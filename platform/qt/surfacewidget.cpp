@@ -86,8 +86,26 @@ void SurfaceWidget::fillBox(float x1, float y1, float x2, float y2, Rgb colour)
 
 void SurfaceWidget::paintOnCanvas(const SurfaceOperation &operation)
 {
+    if (m_heldPainter) {
+        paintOperation(*m_heldPainter, operation);
+        return;
+    }
     QPainter painter(&canvas());
     paintOperation(painter, operation);
+    update();
+}
+
+void SurfaceWidget::drawAtOnce(const std::function<void(DrawingSurface &)> &draw)
+{
+    m_heldPainter = std::make_unique<QPainter>(&canvas());
+    try {
+        draw(*this);
+    } catch (...) {
+        m_heldPainter.reset();
+        update();
+        throw;
+    }
+    m_heldPainter.reset();
     update();
 }
 

@@ -5,7 +5,11 @@
 #include "surfacemapping.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
+
+#include <functional>
+#include <memory>
 
 namespace quelbor {
 
@@ -33,6 +37,12 @@ public:
     void drawLine(float x1, float y1, float x2, float y2, Rgb colour) override;
     void fillBox(float x1, float y1, float x2, float y2, Rgb colour) override;
 
+    // Runs `draw` on this surface with one painter held open on the image for all its
+    // operations, which it records and paints as one by one: for thousands of lines at once,
+    // such as a comparison of many bodies, where a painter for each line would cost more than
+    // the lines.
+    void drawAtOnce(const std::function<void(DrawingSurface &)> &draw);
+
     // The inner area, inside the frame, in widget pixels.
     QRect innerRect() const;
     SurfaceMapping mapping() const;
@@ -53,6 +63,7 @@ private:
     LogicalExtent m_extent;
     RecordingSurface m_record;
     QImage m_image;
+    std::unique_ptr<QPainter> m_heldPainter; // during drawAtOnce
 };
 
 } // namespace quelbor

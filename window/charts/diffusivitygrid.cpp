@@ -8,27 +8,28 @@ namespace {
 // of 2, 4, 6 and 8 to the nearest unit, so 2e-9 m²/s stands at 3000 - 301 = 2699.
 constexpr int minorOffsets[] = {301, 602, 778, 903};
 
-void drawVerticalLines(DrawingSurface &surface)
+void drawVerticalLines(DrawingSurface &surface, float bottom)
 {
     // psi = 0.02 ... 0.58; those at 0.1 ... 0.5 are 2 px wide. None on the edges x = 0 and
-    // 6000, and they run down to 6000, past the lower edge, which the surface clips.
+    // 6000, and they run down to 6000 in the window, past the lower edge, which the surface
+    // clips.
     for (int i = 1; i <= 29; ++i) {
         if (i % 5 == 0)
             surface.setDrawWidth(2);
         const float x = 200.0f * static_cast<float>(i);
-        surface.drawLine(x, 0, x, 6000, colours::grey);
+        surface.drawLine(x, 0, x, bottom, colours::grey);
         surface.setDrawWidth(1);
     }
 }
 
-void drawHorizontalLines(DrawingSurface &surface)
+void drawHorizontalLines(DrawingSurface &surface, int decades)
 {
     // y = 1000 i is 10^(-6 - i) m²/s; the decade lines 1e-7 ... 1e-9 are 2 px wide, while
     // 1e-6 and 1e-10 are the edges and get no line (i = 4 draws its minor lines only).
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= decades; ++i) {
         const float decadeY = 1000.0f * static_cast<float>(i);
         surface.setDrawWidth(2);
-        if (i < 4)
+        if (i < decades)
             surface.drawLine(0, decadeY, 6000, decadeY, colours::black);
         surface.setDrawWidth(1);
         for (const int d : minorOffsets) {
@@ -40,11 +41,11 @@ void drawHorizontalLines(DrawingSurface &surface)
 
 } // namespace
 
-void drawDiffusivityGrid(DrawingSurface &surface)
+void drawDiffusivityGrid(DrawingSurface &surface, int decades)
 {
     surface.setDrawWidth(1);
-    drawVerticalLines(surface);
-    drawHorizontalLines(surface);
+    drawVerticalLines(surface, 1500.0f * static_cast<float>(decades));
+    drawHorizontalLines(surface, decades);
 }
 
 } // namespace quelbor

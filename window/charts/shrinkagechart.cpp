@@ -2,27 +2,11 @@
 
 #include "checkedmath.h"
 #include "moisturecurves.h"
+#include "shrinkagegrid.h"
 
 namespace quelbor {
 
 namespace {
-
-// Vertical blue lines at X = 0.02 ... 0.38 (x = 10000 X), 2 px at 0.1, 0.2 and 0.3; then grey
-// horizontal ones at 14 % ... 1 % (y = 1500 - 10000 s), 2 px at 10 % and 5 %, over the blue.
-// None on the edges, which the box's border frames.
-void drawShrinkageGrid(DrawingSurface &surface)
-{
-    for (int i = 2; i <= 38; i += 2) {
-        surface.setDrawWidth(i % 10 == 0 ? 2 : 1);
-        const float x = 100.0f * static_cast<float>(i);
-        surface.drawLine(x, 0, x, 1500, colours::blue);
-    }
-    for (int j = 1; j <= 14; ++j) {
-        surface.setDrawWidth(j % 5 == 0 ? 2 : 1);
-        const float y = 100.0f * static_cast<float>(j);
-        surface.drawLine(0, y, 4000, y, colours::grey);
-    }
-}
 
 // y = 1500 - 10000 s: the bottom edge is no shrinkage still ahead, the top edge 15 %.
 float yOfShrinkage(double shrinkage)
