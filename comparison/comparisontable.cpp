@@ -6,6 +6,7 @@
 #include "safefile.h"
 #include "tablereader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -132,25 +133,39 @@ TableOpening openComparisonTable(const std::string &path)
     }
 }
 
+ComparisonCells comparisonTableCells(std::span<const ComparedBody> bodies)
+{
+    ComparisonCells cells;
+    cells.header.emplace_back("name");
+    for (const InputField &field : inputFields)
+        cells.header.emplace_back(field.name);
+    const std::size_t resultCount = displayedResults(DryingModel{}).size();
+    for (const DisplayedResult &result : displayedResults(DryingModel{}))
+        cells.header.emplace_back(result.box);
+    cells.header.emplace_back("error");
+    for (const ComparedBody &body : bodies) {
+        std::vector<std::string> &row = cells.rows.emplace_back();
+        row.push_back(body.name);
+        for (const InputField &field : inputFields)
+            row.push_back(body.texts.*field.text);
+        for (std::size_t result = 0; result < resultCount; ++result)
+            row.push_back(result < body.results.size() ? body.results[result] : std::string());
+        row.push_back(body.error);
+    }
+    return cells;
+}
+
 std::string comparisonTableText(std::span<const ComparedBody> bodies)
 {
+    const ComparisonCells cells = comparisonTableCells(bodies);
     std::string text = "\xEF\xBB\xBF";
-    writeCell(text, "name", true);
-    for (const InputField &field : inputFields)
-        writeCell(text, field.name);
-    for (const DisplayedResult &result : displayedResults(DryingModel{}))
-        writeCell(text, result.box);
-    writeCell(text, "error");
-    text += '\n';
-    for (const ComparedBody &body : bodies) {
-        writeCell(text, body.name, true);
-        for (const InputField &field : inputFields)
-            writeCell(text, body.texts.*field.text);
-        for (std::size_t result = 0; result < displayedResults(DryingModel{}).size(); ++result)
-            writeCell(text, result < body.results.size() ? body.results[result] : std::string());
-        writeCell(text, body.error);
+    const auto writeLine = [&text](const std::vector<std::string> &line) {
+        for (std::size_t cell = 0; cell < line.size(); ++cell)
+            writeCell(text, line[cell], cell == 0);
         text += '\n';
-    }
+    };
+    writeLine(cells.header);
+    std::for_each(cells.rows.begin(), cells.rows.end(), writeLine);
     return text;
 }
 

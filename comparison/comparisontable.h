@@ -29,6 +29,15 @@ inline constexpr std::size_t mostTableRows = 10000;
 // with more than mostTableRows rows, or whose first line names no input column.
 TableOpening openComparisonTable(const std::string &path);
 
+// The cells of the comparison as a table: the column names (name, the seven inputs, the six
+// results, error) and a row a body, its inputs as typed and its results with a decimal comma.
+struct ComparisonCells
+{
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+};
+ComparisonCells comparisonTableCells(std::span<const ComparedBody> bodies);
+
 // The comparison as a table quelbor-calc --batch reads: UTF-8 with a byte-order mark (so that a
 // spreadsheet takes it for UTF-8), ';' between the cells, a line of column names and a line a
 // body: its name, the seven inputs as typed, the six results with a decimal comma, its error.

@@ -7,6 +7,7 @@
 #include "resultexport.h"
 #include "safefile.h"
 #include "systemerrortext.h"
+#include "xlsxtable.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,6 +18,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
@@ -77,8 +80,8 @@ ComparisonWindow::ComparisonWindow(const QString &decimalSeparator, QWidget *par
     m_table->setColumnWidth(1, 220);
     m_table->setWordWrap(false);
 
-    // The first four work on files and the clipboard, the others on the selected row.
-    constexpr std::size_t lastFileCommand = 3;
+    // The first five work on files, the printer and the clipboard, the others on the selected row.
+    constexpr std::size_t lastFileCommand = 4;
     const Command commands[] = {
         {"cmd_Oeffnen", "Öffnen …", QKeySequence::Open, [](ComparisonWindow &w) { w.open(); }},
         {"cmd_Speichern", "Speichern …", QKeySequence::Save, [](ComparisonWindow &w) { w.save(); }},
@@ -86,6 +89,7 @@ ComparisonWindow::ComparisonWindow(const QString &decimalSeparator, QWidget *par
          [](ComparisonWindow &w) { w.copy(); }},
         {"cmd_Ansicht", "Ansicht speichern …", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
          [](ComparisonWindow &w) { w.saveView(); }},
+        {"cmd_Drucken", "Drucken …", QKeySequence::Print, [](ComparisonWindow &w) { w.print(); }},
         {"cmd_Entfernen", "Entfernen", QKeySequence::Delete,
          [](ComparisonWindow &w) { w.removeCurrent(); }},
         {"cmd_NachOben", "Nach oben", QKeySequence(Qt::CTRL | Qt::Key_Up),
@@ -163,11 +167,12 @@ void ComparisonWindow::open()
 }
 
 QString ComparisonWindow::chooseSaveName(const QString &title, const QStringList &filters,
-                                         const QString &suggested)
+                                         const QString &suggested, QString *filter)
 {
     // The dialog asks before it replaces a file.
-    QString chosen = QFileDialog::getSaveFileName(
-        this, title, QDir(m_directory).filePath(suggested), filters.join(QStringLiteral(";;")));
+    QString chosen =
+        QFileDialog::getSaveFileName(this, title, QDir(m_directory).filePath(suggested),
+                                     filters.join(QStringLiteral(";;")), filter);
     if (!chosen.isEmpty())
         m_directory = QFileInfo(chosen).absolutePath();
     return chosen;
@@ -182,16 +187,32 @@ void ComparisonWindow::warnNotWritten(const QString &path, int error)
 
 bool ComparisonWindow::save()
 {
-    const QString chosen =
-        chooseSaveName(QStringLiteral("Vergleich speichern"),
-                       {QStringLiteral("CSV-Tabelle (*.csv)")}, QStringLiteral("Vergleich.csv"));
+    const QString workbookFilter = QStringLiteral("Excel-Arbeitsmappe (*.xlsx)");
+    QString filter;
+    const QString chosen = chooseSaveName(QStringLiteral("Vergleich speichern"),
+                                          {QStringLiteral("CSV-Tabelle (*.csv)"), workbookFilter},
+                                          QStringLiteral("Vergleich.csv"), &filter);
     if (chosen.isEmpty())
         return false;
-    const QString path = withExtension(chosen, QStringLiteral(".csv"));
+    const bool workbook = filter == workbookFilter ||
+                          QFileInfo(chosen).suffix().compare(u"xlsx", Qt::CaseInsensitive) == 0;
+    const QString path =
+        withExtension(chosen, workbook ? QStringLiteral(".xlsx") : QStringLiteral(".csv"));
+    const auto bodies = m_model->list().bodies();
     try {
-        saveComparisonTable(m_model->list().bodies(), path.toStdString());
+        if (workbook) {
+            const ComparisonCells cells = comparisonTableCells(bodies);
+            writeXlsxTable(path.toStdString(), cells.header, cells.rows);
+        } else {
+            saveComparisonTable(bodies, path.toStdString());
+        }
     } catch (const FileError &failure) {
         warnNotWritten(path, failure.error());
+        return false;
+    } catch (const XlsxFailure &failure) {
+        QMessageBox::warning(this, QStringLiteral("Quelbor"),
+                             QStringLiteral("%1 kann nicht geschrieben werden: %2")
+                                 .arg(path, QString::fromStdString(failure.what())));
         return false;
     }
     m_model->markSaved();
@@ -219,6 +240,20 @@ void ComparisonWindow::saveView()
     } catch (const FileError &failure) {
         warnNotWritten(path, failure.error());
     }
+}
+
+void ComparisonWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Vergleich"));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printWindow(*this, printer))
+        QMessageBox::warning(this, QStringLiteral("Quelbor"),
+                             QStringLiteral("Der Vergleich konnte nicht gedruckt werden."));
 }
 
 void ComparisonWindow::removeCurrent()

@@ -34,11 +34,12 @@ private:
     bool save();
     void copy();
     void saveView();
+    void print();
     void removeCurrent();
     void moveCurrent(int step);
     void redraw();
     QString chooseSaveName(const QString &title, const QStringList &filters,
-                           const QString &suggested);
+                           const QString &suggested, QString *filter = nullptr);
     void warnNotWritten(const QString &path, int error);
 
     ComparisonTableModel *m_model;

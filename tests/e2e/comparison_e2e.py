@@ -5,9 +5,10 @@ bodies, each typed into its boxes, calculated with a click on "Rechne !" and kep
 Ctrl+Shift+V; the same keys keep nothing before "Rechne !", after "Nochmal !" or after a
 calculation that failed. The window "Vergleich" must then list the three bodies with the
 results quelbor-calc --batch gives for them (its table copied out with Ctrl+Shift+C) and show
-each body's colour, and only those, in both charts (pixels of a screenshot). Closing the program
-with the bodies unsaved must ask first; saved through the file dialog (Ctrl+S), it closes with
-status 0. Started again, the comparison opened from that file (Ctrl+O) must list the same table,
+each body's colour, and only those, in both charts (pixels of a screenshot); Ctrl+P opens the
+print dialog. Closing the program with the bodies unsaved must ask first; saved through the
+file dialog (Ctrl+S), as CSV and again as a workbook whose results are numbers, it closes with
+status 0. Started again, the comparison opened from the CSV (Ctrl+O) must list the same table,
 and a table with a row that fails must show that row's error in its row.
 
     comparison_e2e.py QUELBOR_BINARY QUELBOR_CALC_BINARY [--screenshot FILE]
@@ -15,10 +16,12 @@ and a table with a row that fails must show that row's error in its row.
 
 import argparse
 import os
+import re
 import subprocess
 import sys
 import tempfile
 import time
+import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from window_e2e import (  # noqa: E402  the helpers of the window's own end-to-end script
@@ -117,6 +120,17 @@ def chart_faults(comparison, screenshot):
     return None
 
 
+def workbook_results(path):
+    """The six result cells of each body's row in a saved workbook, as numbers; None for a cell
+    that is no number."""
+    with zipfile.ZipFile(path) as book:
+        sheet = book.read("xl/worksheets/sheet1.xml").decode("utf-8")
+    numbers = dict(re.findall(r'<c r="([A-Z]+[0-9]+)"(?: s="[0-9]+")?><v>([^<]*)</v></c>', sheet))
+    return [[float(numbers[cell]) if cell in numbers else None
+             for cell in (f"{column}{row}" for column in "IJKLMN")]
+            for row in range(2, 2 + len(BODIES))]
+
+
 def start(binary, folder):
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=SETTINGS.name)
     program = subprocess.Popen([binary], cwd=folder, env=environment)
@@ -204,6 +218,10 @@ def first_session(arguments, folder, saved, expected):
         if "<svg" not in texts or any(f">{name}<" not in texts for name, _ in BODIES):
             sys.exit(f"{view}: expected an SVG with the names {[n for n, _ in BODIES]} as text")
 
+        printing = screen.dialog("ctrl+p", "Drucken", comparison)
+        comparison.keys("Escape")
+        screen.wait_closed("the print dialog after Escape", printing)
+
         # Unsaved, the program asks before it ends; Escape keeps it running.
         question = screen.opened_by("closing with unsaved bodies", window.close)
         if question.window.get_wm_name() != "Vergleich":
@@ -215,6 +233,14 @@ def first_session(arguments, folder, saved, expected):
 
         save_in_dialog(screen, comparison, "ctrl+s", "Vergleich speichern", saved)
         wait_for(f"Ctrl+S, then {saved}", lambda: os.path.exists(saved), True)
+        # The same as a workbook: the results stored as numbers.
+        workbook = os.path.join(folder, "Vergleich.xlsx")
+        save_in_dialog(screen, comparison, "ctrl+s", "Vergleich speichern", workbook)
+        wait_for(f"Ctrl+S, then {workbook}", lambda: os.path.exists(workbook), True)
+        numbers = workbook_results(workbook)
+        wanted = [[float(result.replace(",", ".")) for result in results] for results in expected]
+        if numbers != wanted:
+            sys.exit(f"{workbook}: expected the results as numbers {wanted}, saw {numbers}")
         window.close()
         status = program.wait(timeout=TIMEOUT)
         if status != 0:
