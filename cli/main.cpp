@@ -1,3 +1,4 @@
+#include "batchprogress.h"
 #include "batchrun.h"
 #include "batchtarget.h"
 #include "calcreport.h"
@@ -49,8 +50,9 @@ int runBatch(const quelbor::BatchRequest &batch)
     }
     try {
         quelbor::SafeFile output(batch.output);
-        const int status = quelbor::runBatch(batch, quelbor::regionalDecimalSeparator(),
-                                             {table, output.stream(), stderr});
+        const int status =
+            quelbor::runBatch(batch, quelbor::regionalDecimalSeparator(),
+                              {table, output.stream(), stderr, quelbor::BatchProgress(stderr)});
         if (status == 2)
             return 2;
         output.commit();

@@ -1,17 +1,33 @@
 #pragma once
 
-#include "commandline.h"
+#include "batchrequest.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace quelbor {
+
+// How far a batch has come.
+struct BatchCounts
+{
+    long rows = 0;   // rows calculated or found malformed
+    long failed = 0; // of them, rows that failed or could not be read
+    std::uintmax_t bytesRead = 0; // of the table
+    bool finished = false;        // every row is done
+};
+
+// Told the counts after every `progressRows` rows and once when the last row is done.
+using BatchProgressHook = std::function<void(const BatchCounts &)>;
+constexpr long progressRows = 4096;
 
 struct BatchStreams
 {
     std::FILE *table;
     std::FILE *output;
-    std::FILE *messages; // warnings, malformed rows, progress when it is a terminal
+    std::FILE *messages; // warnings, malformed rows
+    BatchProgressHook progress = {};
 };
 
 // Calculates every row of the table as the first "Rechne !" after the window opened, each on

@@ -1,7 +1,6 @@
 #include "batchrun.h"
 
 #include "batchcolumns.h"
-#include "batchprogress.h"
 #include "csvbatchwriter.h"
 #include "jsonlbatchwriter.h"
 #include "outputbuffer.h"
@@ -71,17 +70,11 @@ std::unique_ptr<BatchWriter> makeWriter(const BatchRequest &request, const Batch
         UncertaintyColumns{uncertainty.wanted, uncertainty.wanted && request.uncertainty.trials});
 }
 
-struct RowCounts
-{
-    long rows;
-    long failed;
-};
-
 // Reads, calculates and writes every row.
 // Only the JSON lines hold the water-loading table.
-RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchWriter &writer,
-                        const std::string &decimalSeparator, bool withLoadingScale,
-                        const UncertaintyPlan &uncertainty, std::FILE *messages)
+BatchCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchWriter &writer,
+                          const std::string &decimalSeparator, bool withLoadingScale,
+                          const UncertaintyPlan &uncertainty, const BatchStreams &streams)
 {
     StatedUncertainties stated;
     std::optional<UncertaintyEvaluation> evaluation;
@@ -89,7 +82,7 @@ RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchW
     InputTexts texts;
     TableRow row;
     std::string malformed;
-    BatchProgress progress(messages);
+    BatchCounts counts;
     const std::size_t width = columns.names().size();
 
     while (reader.next(row)) {
@@ -120,14 +113,20 @@ RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchW
             }
         } else {
             malformed.insert(0, "line " + std::to_string(row.line) + ": ");
-            std::fprintf(messages, "quelbor-calc: %s\n", malformed.c_str());
+            std::fprintf(streams.messages, "quelbor-calc: %s\n", malformed.c_str());
         }
         writer.writeRow({row.line, row.cells, texts, calculation, results, error, malformed,
                          evaluation ? &*evaluation : nullptr});
-        progress.rowDone(error || !malformed.empty());
+        ++counts.rows;
+        counts.failed += error || !malformed.empty();
+        if (streams.progress && counts.rows % progressRows == 0) {
+            counts.bytesRead = reader.bytesRead();
+            streams.progress(counts);
+        }
     }
-    progress.finish();
-    return {progress.rows(), progress.failed()};
+    counts.bytesRead = reader.bytesRead();
+    counts.finished = true;
+    return counts;
 }
 
 } // namespace
@@ -147,9 +146,11 @@ int runBatch(const BatchRequest &request, const std::string &regionalSeparator,
         const std::string decimalSeparator =
             jsonLines ? regionalSeparator
                       : CsvBatchWriter::decimalSeparatorFor(reader.format().separator);
-        const RowCounts counts = calculateRows(reader, columns, *writer, decimalSeparator,
-                                               jsonLines, uncertainty, streams.messages);
+        const BatchCounts counts = calculateRows(reader, columns, *writer, decimalSeparator,
+                                                 jsonLines, uncertainty, streams);
         writer->finish();
+        if (streams.progress)
+            streams.progress(counts);
         if (reader.failed())
             throw BatchFailure("the table cannot be read to its end");
         if (counts.failed == 0)

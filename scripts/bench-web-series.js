@@ -1,0 +1,92 @@
+'use strict';
+// The page's figures in Chromium: a series of a table of samples picked in the section "Reihe",
+// timed from the pick to "Berechnet", with the tab's memory (the resident memory of its
+// renderer process, where the series' worker runs too) sampled every 100 ms; then how long the
+// page takes from opening to ready to type, over ten openings.
+//   node scripts/bench-web-series.js <page dir> <table> <rows>
+const fs = require('node:fs');
+const path = require('node:path');
+const { pathToFileURL } = require('node:url');
+const puppeteer = require(path.join(__dirname, '..', 'tests', 'web', 'node_modules',
+  'puppeteer-core'));
+
+// The resident memory in MB of the renderer processes below the browser's process.
+function rendererMegabytes(browserPid) {
+  const children = new Map();
+  for (const pid of fs.readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
+    try {
+      const stat = fs.readFileSync(`/proc/${pid}/stat`, 'utf8');
+      const parent = stat.slice(stat.lastIndexOf(')') + 2).split(' ')[1];
+      children.set(pid, parent);
+    } catch {
+      // ended meanwhile
+    }
+  }
+  const below = (pid) => {
+    for (let up = children.get(pid); up; up = children.get(up))
+      if (up === String(browserPid)) return true;
+    return false;
+  };
+  let kilobytes = 0;
+  for (const pid of children.keys()) {
+    try {
+      if (!below(pid) || !fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8').includes('--type=renderer'))
+        continue;
+      kilobytes += Number(/VmRSS:\s+(\d+)/.exec(fs.readFileSync(`/proc/${pid}/status`, 'utf8'))[1]);
+    } catch {
+      // ended meanwhile
+    }
+  }
+  return kilobytes / 1024;
+}
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor((values.length - 1) / 2)];
+
+(async () => {
+  const [pageDir, table, rows] = process.argv.slice(2);
+  const url = pathToFileURL(path.resolve(pageDir, 'index.html')).href;
+  const browser = await puppeteer.launch({ browser: 'chrome', executablePath: '/usr/bin/chromium',
+    headless: true, args: ['--no-sandbox', '--disable-gpu'] });
+  const browserPid = browser.process().pid;
+  try {
+    const page = await browser.newPage();
+    await page.goto(url);
+    await page.waitForSelector('body[data-ready]');
+    const before = rendererMegabytes(browserPid);
+    let peak = before;
+    const sampling = setInterval(() => {
+      peak = Math.max(peak, rendererMegabytes(browserPid));
+    }, 100);
+    const started = Date.now();
+    await (await page.$('#series-file')).uploadFile(table);
+    const status = await page.waitForFunction(() => {
+      const text = document.getElementById('series-status').textContent;
+      return /^Berechnet/.test(text) && text;
+    }, { timeout: 0, polling: 50 }).then((handle) => handle.jsonValue());
+    const seconds = (Date.now() - started) / 1000;
+    clearInterval(sampling);
+    const output = await page.evaluate(() => new Promise((resolve) => {
+      HTMLAnchorElement.prototype.click = function size() {
+        fetch(this.href).then((response) => response.blob()).then((blob) => resolve(blob.size));
+      };
+      document.getElementById('series-save').click();
+    }));
+    console.log(`series:   ${status}`);
+    console.log(`          ${rows} rows, ${fs.statSync(table).size} bytes in, ${output} bytes out`);
+    console.log(`          ${seconds.toFixed(2)} s, ${Math.round(rows / seconds)} rows/s`);
+    console.log(`          tab's memory ${before.toFixed(0)} MB before, peak ${peak.toFixed(0)} MB`);
+    await page.close();
+
+    const ready = [];
+    for (let opening = 0; opening < 10; ++opening) {
+      const opened = await browser.newPage();
+      await opened.goto(url);
+      await opened.waitForSelector('body[data-ready]');
+      ready.push(Number(await opened.evaluate(() => document.body.dataset.readyAfterMs)));
+      await opened.close();
+    }
+    console.log(`ready to type: median ${median(ready)} ms of ten openings (${ready.join(', ')})`);
+  } finally {
+    await browser.close();
+  }
+})();
