@@ -59,7 +59,7 @@ public:
     bool next(TableRow &row);
 
     const TableFormat &format() const { return m_format; }
-    bool failed() const { return m_failed; } // reading the stream failed
+    bool failed() const { return m_failed; }                 // reading the stream failed
     std::uintmax_t bytesRead() const { return m_bytesRead; } // of the stream, so far
 
     // Called by libcsv.

@@ -52,9 +52,10 @@ Sequence readSequence(std::string_view text, bool surrogates)
     const auto lead = static_cast<unsigned char>(text.front());
     if (lead < 0x80)
         return {lead, 1};
-    const auto *bytes = std::find_if(std::begin(leadBytes), std::end(leadBytes), [lead](const LeadBytes &range) {
-        return lead >= range.first && lead <= range.last;
-    });
+    const auto *bytes =
+        std::find_if(std::begin(leadBytes), std::end(leadBytes), [lead](const LeadBytes &range) {
+            return lead >= range.first && lead <= range.last;
+        });
     if (bytes == std::end(leadBytes))
         return {};
     char32_t codePoint = lead & (0x7F >> bytes->length);
@@ -236,10 +237,9 @@ std::string describeNulBytes(std::string_view block)
     unsigned positions = 0;
     for (unsigned p = 0; p < 4; ++p)
         positions |= static_cast<unsigned>(2 * nuls[p] > bytes[p]) << p;
-    const auto *found = std::find_if(std::begin(nulPatterns), std::end(nulPatterns),
-                                     [positions](const NulPattern &pattern) {
-                                         return pattern.positions == positions;
-                                     });
+    const auto *found = std::find_if(
+        std::begin(nulPatterns), std::end(nulPatterns),
+        [positions](const NulPattern &pattern) { return pattern.positions == positions; });
     return found == std::end(nulPatterns) ? "binary data" : found->what;
 }
 

@@ -77,7 +77,7 @@ std::string shortestNumberText(double value)
     scientific += std::string(exponent < 0 ? "e-" : "e+") + (magnitude < 10 ? "0" : "") +
                   std::to_string(magnitude);
     // fixed: a whole number with every digit, or the digits around a point
-    const auto fixedSize = static_cast<std::size_t>(exponent < 0              ? count + 1 - exponent
+    const auto fixedSize = static_cast<std::size_t>(exponent < 0            ? count + 1 - exponent
                                                     : count <= exponent + 1 ? exponent + 1
                                                                             : count + 1) +
                            sign.size();

@@ -12,8 +12,8 @@ namespace quelbor {
 // How far a batch has come.
 struct BatchCounts
 {
-    long rows = 0;   // rows calculated or found malformed
-    long failed = 0; // of them, rows that failed or could not be read
+    long rows = 0;                // rows calculated or found malformed
+    long failed = 0;              // of them, rows that failed or could not be read
     std::uintmax_t bytesRead = 0; // of the table
     bool finished = false;        // every row is done
 };

@@ -132,8 +132,11 @@ void CsvBatchWriter::cell(std::string_view text, bool first)
     if (!first)
         out += m_separator;
     // one pass over the text (find_first_of would search the four characters at each one)
-    const bool quote = std::any_of(
-        text.begin(), text.end(), [this](char c) { return c == m_separator || c == '"' || c == '\r' || c == '\n'; });
+    const auto special = [this](char c) {
+        return c == m_separator || c == '"' || c == '\r' || c == '\n';
+    };
+    // cppcheck-suppress danglingTemporaryLifetime ; the text outlives the call, as a view does
+    const bool quote = std::any_of(text.begin(), text.end(), special);
     if (!quote) {
         out += text;
         return;

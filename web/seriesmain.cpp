@@ -12,17 +12,14 @@ namespace {
 
 using namespace quelbor;
 
-EM_JS(void, handOutput, (const char *bytes, std::size_t size), {
-    Module.onOutput(HEAPU8.subarray(bytes, bytes + size));
-});
+EM_JS(void, handOutput, (const char *bytes, std::size_t size),
+      { Module.onOutput(HEAPU8.subarray(bytes, bytes + size)); });
 
-EM_JS(void, handMessages, (const char *bytes, std::size_t size), {
-    Module.onMessages(HEAPU8.subarray(bytes, bytes + size));
-});
+EM_JS(void, handMessages, (const char *bytes, std::size_t size),
+      { Module.onMessages(HEAPU8.subarray(bytes, bytes + size)); });
 
-EM_JS(void, handProgress, (double rows, double failed, double bytesRead), {
-    Module.onProgress(rows, failed, bytesRead);
-});
+EM_JS(void, handProgress, (double rows, double failed, double bytesRead),
+      { Module.onProgress(rows, failed, bytesRead); });
 
 ssize_t writeOutput(void *, const char *bytes, std::size_t size)
 {

@@ -661,6 +661,23 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
           assert.ok(Buffer.from(saved.base64, 'base64').equals(native.stdout),
             `${name} as ${format}:\n${Buffer.from(saved.base64, 'base64')}\n---\n${native.stdout}`);
         }
+        // A long table: the progress moves, and "Abbrechen" ends the run with nothing offered.
+        const long = path.join(folder, 'lang.csv');
+        fs.writeFileSync(long, germanTable.split('\n')[0] + '\n' +
+          `${germanTable.split('\n')[1]}\n`.repeat(300000));
+        await page.upload('#series-file', long);
+        const progressed = await page.evaluate(async () => {
+          const bar = document.getElementById('series-progress');
+          for (let i = 0; bar.value === 0 && i < 600; ++i)
+            await new Promise((resolve) => setTimeout(resolve, 25));
+          return bar.value;
+        });
+        assert.ok(progressed > 0 && progressed < 1, `progress ${progressed}`);
+        await page.click('#series-cancel');
+        assert.deepEqual(await page.evaluate(() => ['status', 'save', 'cancel'].map((id) => {
+          const element = document.getElementById(`series-${id}`);
+          return id === 'status' ? element.textContent : element.hidden || element.disabled;
+        })), ['Abgebrochen.', true, true]);
         assert.deepEqual(await page.failures(), []);
       } finally {
         fs.rmSync(folder, { recursive: true, force: true });
