@@ -7,38 +7,46 @@
 const fs = require('node:fs');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
+const { execFileSync } = require('node:child_process');
 const puppeteer = require(path.join(__dirname, '..', 'tests', 'web', 'node_modules',
   'puppeteer-core'));
 
-// The resident memory in MB of the renderer processes below the browser's process.
-function rendererMegabytes(browserPid) {
-  const children = new Map();
+// The renderer processes below the browser's process, each with its resident memory in MB
+// and its CPU time in seconds so far.
+function renderers(browserPid) {
+  const parents = new Map();
+  const stats = new Map();
   for (const pid of fs.readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
     try {
       const stat = fs.readFileSync(`/proc/${pid}/stat`, 'utf8');
-      const parent = stat.slice(stat.lastIndexOf(')') + 2).split(' ')[1];
-      children.set(pid, parent);
+      const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+      parents.set(pid, fields[1]);
+      stats.set(pid, fields);
     } catch {
       // ended meanwhile
     }
   }
   const below = (pid) => {
-    for (let up = children.get(pid); up; up = children.get(up))
+    for (let up = parents.get(pid); up; up = parents.get(up))
       if (up === String(browserPid)) return true;
     return false;
   };
-  let kilobytes = 0;
-  for (const pid of children.keys()) {
+  const found = new Map();
+  for (const pid of parents.keys()) {
     try {
       if (!below(pid) || !fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8').includes('--type=renderer'))
         continue;
-      kilobytes += Number(/VmRSS:\s+(\d+)/.exec(fs.readFileSync(`/proc/${pid}/status`, 'utf8'))[1]);
+      const status = fs.readFileSync(`/proc/${pid}/status`, 'utf8');
+      const fields = stats.get(pid);
+      found.set(pid, { megabytes: Number(/VmRSS:\s+(\d+)/.exec(status)[1]) / 1024,
+        cpu: (Number(fields[11]) + Number(fields[12])) / ticksPerSecond });
     } catch {
       // ended meanwhile
     }
   }
-  return kilobytes / 1024;
+  return found;
 }
+const ticksPerSecond = Number(execFileSync('getconf', ['CLK_TCK'], { encoding: 'utf8' }));
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor((values.length - 1) / 2)];
 
@@ -52,10 +60,12 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor((values.
     const page = await browser.newPage();
     await page.goto(url);
     await page.waitForSelector('body[data-ready]');
-    const before = rendererMegabytes(browserPid);
-    let peak = before;
+    // The tab is the renderer that grows most; the others (a blank page, a spare) stay idle.
+    const before = renderers(browserPid);
+    const peaks = new Map([...before].map(([pid, { megabytes }]) => [pid, megabytes]));
     const sampling = setInterval(() => {
-      peak = Math.max(peak, rendererMegabytes(browserPid));
+      for (const [pid, { megabytes }] of renderers(browserPid))
+        peaks.set(pid, Math.max(peaks.get(pid) ?? 0, megabytes));
     }, 100);
     const started = Date.now();
     await (await page.$('#series-file')).uploadFile(table);
@@ -65,6 +75,11 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor((values.
     }, { timeout: 0, polling: 50 }).then((handle) => handle.jsonValue());
     const seconds = (Date.now() - started) / 1000;
     clearInterval(sampling);
+    const after = renderers(browserPid);
+    const cpu = [...after].reduce((sum, [pid, { cpu: total }]) =>
+      sum + total - (before.get(pid)?.cpu ?? 0), 0);
+    const [tab, peak] = [...peaks].sort((a, b) => (b[1] - (before.get(b[0])?.megabytes ?? 0)) -
+      (a[1] - (before.get(a[0])?.megabytes ?? 0)))[0];
     const output = await page.evaluate(() => new Promise((resolve) => {
       HTMLAnchorElement.prototype.click = function size() {
         fetch(this.href).then((response) => response.blob()).then((blob) => resolve(blob.size));
@@ -73,8 +88,10 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor((values.
     }));
     console.log(`series:   ${status}`);
     console.log(`          ${rows} rows, ${fs.statSync(table).size} bytes in, ${output} bytes out`);
-    console.log(`          ${seconds.toFixed(2)} s, ${Math.round(rows / seconds)} rows/s`);
-    console.log(`          tab's memory ${before.toFixed(0)} MB before, peak ${peak.toFixed(0)} MB`);
+    console.log(`          ${seconds.toFixed(2)} s, ${Math.round(rows / seconds)} rows/s; ` +
+      `${cpu.toFixed(2)} s CPU of the renderers, ${Math.round(rows / cpu)} rows per CPU second`);
+    console.log(`          tab's memory (renderer ${tab}) ${before.get(tab).megabytes.toFixed(0)} MB ` +
+      `before, peak ${peak.toFixed(0)} MB`);
     await page.close();
 
     const ready = [];

@@ -11,6 +11,7 @@ const SeriesSection = {
     const $ = (id) => document.getElementById(`series-${id}`);
     const [section, picker, format, allFields, cancel, progress, status, save] =
       ['section', 'file', 'format', 'all-fields', 'cancel', 'progress', 'status', 'save'].map($);
+    const handOverBytes = 1 << 22;
     let worker = null;
     let output = null; // { blob, name } of the last run that ended
 
@@ -26,17 +27,19 @@ const SeriesSection = {
       cancel.disabled = !on;
       section.setAttribute('aria-busy', String(on));
     };
+    // Ends the run. Only now is the pick cleared, so that the same file can be picked again:
+    // WebKit lets a picked file be read no longer once its input is cleared.
     const stop = () => {
       worker?.terminate();
       worker = null;
       progress.value = 0;
+      picker.value = '';
       running(false);
     };
     const outputName = (table, jsonLines) =>
       `${table.replace(/\.[^.]*$/, '') || 'Reihe'}-Ergebnisse.${jsonLines ? 'jsonl' : 'csv'}`;
 
     const run = async (file) => {
-      stop();
       output = null;
       save.hidden = true;
       const jsonLines = format.value === 'jsonl';
@@ -61,6 +64,8 @@ const SeriesSection = {
           progress.value = file.size ? data.bytesRead / file.size : 1;
           say(`${data.rows} Zeilen, ${megabytes(data.bytesRead)} von ${megabytes(file.size)} MB ` +
             'gelesen …');
+        } else if ('unreadable' in data) {
+          handOver(current, file, request);
         } else if ('status' in data) {
           stop();
           finish(data, file, parts, jsonLines);
@@ -77,8 +82,27 @@ const SeriesSection = {
         say('');
         page.showReport(`Die Reihe wurde nicht berechnet.\n${event.message || 'Der Web Worker ist ausgefallen.'}`);
       };
-      current.postMessage({ file, jsonLines, allFields: allFields.checked,
-        decimalSeparator: page.decimalSeparator() });
+      const request = { name: file.name, jsonLines, allFields: allFields.checked,
+        decimalSeparator: page.decimalSeparator() };
+      current.postMessage({ file, ...request });
+    };
+
+    // Where the worker may not read the file (WebKit, a page opened from a file), the table is
+    // read here and handed over in parts, then calculated from the worker's memory.
+    const handOver = async (current, file, request) => {
+      try {
+        for (let at = 0; at < file.size && current === worker; at += handOverBytes) {
+          const chunk = await file.slice(at, at + handOverBytes).arrayBuffer();
+          current.postMessage({ chunk }, [chunk]);
+        }
+      } catch (error) {
+        if (current !== worker) return;
+        stop();
+        say('');
+        page.showReport(`Die Reihe wurde nicht berechnet.\n${error.message}`);
+        return;
+      }
+      if (current === worker) current.postMessage(request);
     };
 
     const finish = ({ status: exitStatus, messages }, file, parts, jsonLines) => {
@@ -95,7 +119,6 @@ const SeriesSection = {
 
     picker.addEventListener('change', () => {
       if (picker.files.length) run(picker.files[0]);
-      picker.value = '';
     });
     section.addEventListener('dragover', (event) => {
       if ([...event.dataTransfer.types].includes('Files')) event.preventDefault();
