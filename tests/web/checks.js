@@ -103,16 +103,17 @@ function expectedBudgets(uncertainty, separator) {
 // Tables of samples for the series: a German one (a row with decimal points beside the commas,
 // one that fails, one with a cell too many) and one as an older spreadsheet saves it in
 // Windows-1252 with commas and CR LF; each calculated by the page in the output format and
-// browser language given.
+// browser language given, the last with every model value ("alle Modellwerte", --all-fields).
 const germanTable = ['Probe;rhoSE;Xanf;ksiSE;kappaMess;thetaMess;Xmess;KappaSteig',
   'Ton A;1850;0,25;6,2;45;20,5;0,185;7', 'Ton B;1790;0,27;5,8;40;20;0,18;8',
   'Ton C;1850;1;6,2;45;20,5;0,185;7', 'Ton D;1850;0.25;6.2;45;20.5;0.185;7',
   '"Ton; E";1800;0,22;6;44;21;0,17;7;zu viel', ''].join('\n');
 const seriesTables = [
-  ['proben.csv', Buffer.from(germanTable), 'csv', 'de-DE'],
-  ['proben.csv', Buffer.from(germanTable), 'jsonl', 'de-DE'],
+  ['proben.csv', Buffer.from(germanTable), 'csv', 'de-DE', false],
+  ['proben.csv', Buffer.from(germanTable), 'jsonl', 'de-DE', false],
+  ['proben.csv', Buffer.from(germanTable), 'csv', 'de-DE', true],
   ['müller.csv', Buffer.from('Probe,rhoSE,Xanf,ksiSE\r\nMüller-Ton grün,1850,0.25,6.2\r\n' +
-    'Weiß,1800,1,6\r\n', 'latin1'), 'csv', 'en-US'],
+    'Weiß,1800,1,6\r\n', 'latin1'), 'csv', 'en-US', false],
 ];
 
 module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
@@ -628,19 +629,21 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
       const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'quelbor-series-'));
       let page = null;
       try {
-        for (const [name, bytes, format, language] of seriesTables) {
+        for (const [name, bytes, format, language, allFields] of seriesTables) {
           const table = path.join(folder, name);
           fs.writeFileSync(table, bytes);
-          const native = spawnSync(calc, ['--batch', table, `--format=${format}`], { env: {
+          const native = spawnSync(calc, ['--batch', table, `--format=${format}`,
+            ...(allFields ? ['--all-fields'] : [])], { env: {
             ...process.env, LC_ALL: '', LANG: languages[language].locale, LOCPATH: localeDir } });
           const [, failed, rows] = /(\d+) of (\d+) rows failed/.exec(native.stderr);
           if (page?.language !== language) {
             page = Object.assign(await engine.open(url, language), { language });
             await page.evaluate(installCaptures);
           }
-          await page.evaluate((chosen) => {
+          await page.evaluate((chosen, every) => {
             document.getElementById('series-format').value = chosen;
-          }, format);
+            document.getElementById('series-all-fields').checked = every;
+          }, format, allFields);
           await page.upload('#series-file', table);
           const status = await page.evaluate(async () => {
             const shown = document.getElementById('series-status');
@@ -659,7 +662,7 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
           });
           assert.equal(saved.savedName, `${name.replace('.csv', '')}-Ergebnisse.${format}`);
           assert.ok(Buffer.from(saved.base64, 'base64').equals(native.stdout),
-            `${name} as ${format}:\n${Buffer.from(saved.base64, 'base64')}\n---\n${native.stdout}`);
+            `${name} as ${format}${allFields ? ' with every model value' : ''}:\n${Buffer.from(saved.base64, 'base64')}\n---\n${native.stdout}`);
         }
         // A long table: the progress moves, and "Abbrechen" ends the run with nothing offered.
         const long = path.join(folder, 'lang.csv');
