@@ -39,6 +39,16 @@ if(NOT EXISTS ${libcsvSource}/libcsv.c)
        PATTERNS libcsv-3.0.3/libcsv.c libcsv-3.0.3/csv.h libcsv-3.0.3/COPYING)
 endif()
 
+# The page carries libcsv's notice (the comment that opens libcsv.c) and its licence.
+file(READ ${libcsvSource}/libcsv.c libcsvHead LIMIT 4096)
+string(FIND "${libcsvHead}" "*/" noticeEnd)
+string(SUBSTRING "${libcsvHead}" 3 ${noticeEnd} libcsvNotice)
+string(REPLACE "*/" "" libcsvNotice "${libcsvNotice}")
+file(READ /usr/share/common-licenses/LGPL-2.1 lgpl)
+file(WRITE ${CMAKE_BINARY_DIR}/LICENSE-libcsv.txt
+  "The page's series reads tables with libcsv 3.0.3 (Debian's libcsv 3.0.3+dfsg-6), compiled\n"
+  "from libcsv.c of ${libcsvUrl}.\n\n${libcsvNotice}\n${lgpl}")
+
 enable_language(C)
 add_library(quelbor_libcsv STATIC ${libcsvSource}/libcsv.c)
 target_include_directories(quelbor_libcsv SYSTEM PUBLIC ${libcsvSource})
