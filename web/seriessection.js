@@ -36,6 +36,11 @@ const SeriesSection = {
       picker.value = '';
       running(false);
     };
+    const fail = (reason) => {
+      stop();
+      say('');
+      page.showReport(`Die Reihe wurde nicht berechnet.\n${reason}`);
+    };
     const outputName = (table, jsonLines) =>
       `${table.replace(/\.[^.]*$/, '') || 'Reihe'}-Ergebnisse.${jsonLines ? 'jsonl' : 'csv'}`;
 
@@ -50,8 +55,7 @@ const SeriesSection = {
       try {
         worker = await WorkerScript.start('seriesworker.js', () => seriesWorkerSource);
       } catch (error) {
-        stop();
-        page.showReport(`Die Reihe wurde nicht berechnet.\n${error.message}`);
+        fail(error.message);
         return;
       }
       const current = worker;
@@ -66,21 +70,18 @@ const SeriesSection = {
             'gelesen …');
         } else if ('unreadable' in data) {
           handOver(current, file, request);
+        } else if (data.status === 2) {
+          fail(data.messages.trim());
         } else if ('status' in data) {
           stop();
-          finish(data, file, parts, jsonLines);
+          finish(file, parts, jsonLines);
         } else {
-          stop();
-          say('');
-          page.showReport(`Die Reihe wurde nicht berechnet.\n${data.failure}`);
+          fail(data.failure);
         }
       };
       current.onerror = (event) => {
         event.preventDefault();
-        if (current !== worker) return;
-        stop();
-        say('');
-        page.showReport(`Die Reihe wurde nicht berechnet.\n${event.message || 'Der Web Worker ist ausgefallen.'}`);
+        if (current === worker) fail(event.message || 'Der Web Worker ist ausgefallen.');
       };
       const request = { name: file.name, jsonLines, allFields: allFields.checked,
         decimalSeparator: page.decimalSeparator() };
@@ -96,21 +97,13 @@ const SeriesSection = {
           current.postMessage({ chunk }, [chunk]);
         }
       } catch (error) {
-        if (current !== worker) return;
-        stop();
-        say('');
-        page.showReport(`Die Reihe wurde nicht berechnet.\n${error.message}`);
+        if (current === worker) fail(error.message);
         return;
       }
       if (current === worker) current.postMessage(request);
     };
 
-    const finish = ({ status: exitStatus, messages }, file, parts, jsonLines) => {
-      if (exitStatus === 2) {
-        say('');
-        page.showReport(`Die Reihe wurde nicht berechnet.\n${messages.trim()}`);
-        return;
-      }
+    const finish = (file, parts, jsonLines) => {
       output = { blob: new Blob(parts, { type: jsonLines ? 'application/jsonl' : 'text/csv' }),
         name: outputName(file.name, jsonLines) };
       say(`Berechnet: ${counts.rows} Zeilen, davon ${counts.failed} fehlgeschlagen.`);

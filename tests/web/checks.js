@@ -664,6 +664,21 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
           assert.ok(Buffer.from(saved.base64, 'base64').equals(native.stdout),
             `${name} as ${format}${allFields ? ' with every model value' : ''}:\n${Buffer.from(saved.base64, 'base64')}\n---\n${native.stdout}`);
         }
+        // A file that is no table: the error dialog says what quelbor-calc says; nothing offered.
+        const picture = path.join(folder, 'bild.png');
+        fs.writeFileSync(picture, Buffer.from('89504e470d0a1a0a0000000d00010200', 'hex'));
+        const refused = spawnSync(calc, ['--batch', picture]);
+        assert.equal(refused.status, 2);
+        await page.upload('#series-file', picture);
+        assert.deepEqual(await page.evaluate(async () => {
+          const dialog = document.getElementById('report');
+          for (let i = 0; !dialog.open && i < 400; ++i)
+            await new Promise((resolve) => setTimeout(resolve, 50));
+          return [dialog.querySelector('.message').textContent,
+            document.getElementById('series-save').hidden];
+        }), [`Die Reihe wurde nicht berechnet.\n${String(refused.stderr).trim()}`, true]);
+        await page.click('#report button');
+
         // A long table: the progress moves, and "Abbrechen" ends the run with nothing offered.
         const long = path.join(folder, 'lang.csv');
         fs.writeFileSync(long, germanTable.split('\n')[0] + '\n' +
