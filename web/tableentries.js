@@ -4,6 +4,5 @@
 // The table never changes after start-up, so each entry is looked up once.
 {
   const entries = [];
-  // eslint-disable-next-line no-global-assign
   getWasmTableEntry = (index) => entries[index] ?? (entries[index] = wasmTable.get(index));
 }
