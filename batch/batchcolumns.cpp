@@ -64,15 +64,17 @@ std::optional<BatchColumns> BatchColumns::fromHeader(const std::vector<std::stri
 
 bool BatchColumns::isInput(std::size_t column) const
 {
-    return std::ranges::find(m_inputs, column) != m_inputs.end() ||
-           std::ranges::find(m_amounts, column) != m_amounts.end() ||
-           std::ranges::find(m_distributions, column) != m_distributions.end();
+    const auto holds = [column](const auto &columns) {
+        return std::find(columns.begin(), columns.end(), column) != columns.end();
+    };
+    return holds(m_inputs) || holds(m_amounts) || holds(m_distributions);
 }
 
 bool BatchColumns::hasUncertaintyColumns() const
 {
     const auto present = [](std::size_t column) { return column != missing; };
-    return std::ranges::any_of(m_amounts, present) || std::ranges::any_of(m_distributions, present);
+    return std::any_of(m_amounts.begin(), m_amounts.end(), present) ||
+           std::any_of(m_distributions.begin(), m_distributions.end(), present);
 }
 
 void BatchColumns::readTexts(const std::vector<std::string> &cells, InputTexts &texts) const

@@ -34,11 +34,13 @@ bool onlyLineEnds(std::string_view text)
     return text.find_first_not_of("\r\n") == std::string_view::npos;
 }
 
-// Reads a block of the stream into `bytes`; false when nothing was left.
-bool readBlock(std::FILE *input, std::string &bytes)
+// Reads a block of the stream into `bytes` and counts it into `total`; false when nothing was
+// left.
+bool readBlock(std::FILE *input, std::string &bytes, std::uintmax_t &total)
 {
     bytes.resize(chunkBytes);
     bytes.resize(std::fread(bytes.data(), 1, chunkBytes, input));
+    total += bytes.size();
     return !bytes.empty();
 }
 
@@ -141,7 +143,7 @@ bool TableReader::readChunk()
 void TableReader::readFirstBlock()
 {
     m_encodingKnown = true;
-    readBlock(m_input, m_chunk);
+    readBlock(m_input, m_chunk, m_bytesRead);
     const EncodingJudgement judged = judgeEncoding(m_chunk, m_chunk.size() < chunkBytes);
     if (!judged.notText.empty()) {
         throw std::runtime_error("the table is not text: " + judged.notText +
@@ -166,10 +168,10 @@ bool TableReader::fillChunk()
 {
     m_chunkPos = 0;
     if (m_format.encoding == TextEncoding::Utf8) {
-        readBlock(m_input, m_chunk);
+        readBlock(m_input, m_chunk, m_bytesRead);
     } else {
         m_chunk.clear();
-        while (m_chunk.empty() && readBlock(m_input, m_rawBytes))
+        while (m_chunk.empty() && readBlock(m_input, m_rawBytes, m_bytesRead))
             m_decoder.decode(m_rawBytes, m_chunk);
         if (m_chunk.empty())
             m_decoder.finish(m_chunk);

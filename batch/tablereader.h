@@ -5,6 +5,7 @@
 #include <csv.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -58,7 +59,8 @@ public:
     bool next(TableRow &row);
 
     const TableFormat &format() const { return m_format; }
-    bool failed() const { return m_failed; } // reading the stream failed
+    bool failed() const { return m_failed; }                 // reading the stream failed
+    std::uintmax_t bytesRead() const { return m_bytesRead; } // of the stream, so far
 
     // Called by libcsv.
     void addCell(const char *text, std::size_t size);
@@ -89,6 +91,7 @@ private:
     bool m_skippingLine = false;
     bool m_ended = false;
     bool m_failed = false;
+    std::uintmax_t m_bytesRead = 0;
 
     long m_lineNumber = 0;
     bool m_separatorKnown = false;

@@ -52,9 +52,10 @@ Sequence readSequence(std::string_view text, bool surrogates)
     const auto lead = static_cast<unsigned char>(text.front());
     if (lead < 0x80)
         return {lead, 1};
-    const auto *bytes = std::ranges::find_if(leadBytes, [lead](const LeadBytes &range) {
-        return lead >= range.first && lead <= range.last;
-    });
+    const auto *bytes =
+        std::find_if(std::begin(leadBytes), std::end(leadBytes), [lead](const LeadBytes &range) {
+            return lead >= range.first && lead <= range.last;
+        });
     if (bytes == std::end(leadBytes))
         return {};
     char32_t codePoint = lead & (0x7F >> bytes->length);
@@ -116,7 +117,7 @@ char windows1252Byte(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
-    const auto *found = std::ranges::find(windows1252From80, c);
+    const auto *found = std::find(windows1252From80.begin(), windows1252From80.end(), c);
     return found == windows1252From80.end()
                ? '?'
                : static_cast<char>(0x80 + (found - windows1252From80.begin()));
@@ -236,7 +237,9 @@ std::string describeNulBytes(std::string_view block)
     unsigned positions = 0;
     for (unsigned p = 0; p < 4; ++p)
         positions |= static_cast<unsigned>(2 * nuls[p] > bytes[p]) << p;
-    const auto *found = std::ranges::find(nulPatterns, positions, &NulPattern::positions);
+    const auto *found = std::find_if(
+        std::begin(nulPatterns), std::end(nulPatterns),
+        [positions](const NulPattern &pattern) { return pattern.positions == positions; });
     return found == std::end(nulPatterns) ? "binary data" : found->what;
 }
 

@@ -11,23 +11,18 @@ BatchProgress::BatchProgress(std::FILE *terminal)
     , m_lastShown(m_start)
 {}
 
-void BatchProgress::show(bool last)
+void BatchProgress::operator()(const BatchCounts &counts)
 {
     const auto now = std::chrono::steady_clock::now();
-    if (!last && now - m_lastShown < std::chrono::milliseconds(500))
+    if (!m_shown || counts.rows == 0 ||
+        (!counts.finished && now - m_lastShown < std::chrono::milliseconds(500)))
         return;
     m_lastShown = now;
     const double seconds = std::chrono::duration<double>(now - m_start).count();
-    std::fprintf(m_terminal, "\r%ld rows, %.0f rows/s, %ld failed%s", m_rows,
-                 seconds > 0 ? static_cast<double>(m_rows) / seconds : 0.0, m_failed,
-                 last ? "\n" : "");
+    std::fprintf(m_terminal, "\r%ld rows, %.0f rows/s, %ld failed%s", counts.rows,
+                 seconds > 0 ? static_cast<double>(counts.rows) / seconds : 0.0, counts.failed,
+                 counts.finished ? "\n" : "");
     std::fflush(m_terminal);
-}
-
-void BatchProgress::finish()
-{
-    if (m_shown && m_rows > 0)
-        show(true);
 }
 
 } // namespace quelbor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batchrequest.h"
 #include "calcreport.h"
 
 #include <optional>
@@ -7,20 +8,6 @@
 #include <vector>
 
 namespace quelbor {
-
-// How a batch table is written.
-enum class BatchFormat { Csv, Jsonl, Xlsx };
-
-// What `quelbor-calc --batch` is asked to do.
-struct BatchRequest
-{
-    std::string input;  // a path, or "-" for standard input
-    std::string output; // a path, or empty for standard output
-    BatchFormat format = BatchFormat::Csv;
-    bool allFields = false;
-    bool force = false;               // replace an output file that holds no batch results
-    UncertaintyRequest uncertainty{}; // the options' uncertainties; columns u_ and dist_ override
-};
 
 // What one run of quelbor-calc is asked to do: a report of one body, or a batch.
 struct CalcRequest : ReportRequest

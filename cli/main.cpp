@@ -1,14 +1,17 @@
+#include "batchprogress.h"
 #include "batchrun.h"
 #include "batchtarget.h"
 #include "calcreport.h"
 #include "commandline.h"
 #include "regionalsettings.h"
 #include "safefile.h"
+#include "xlsxbatchwriter.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <sys/stat.h>
 
 namespace {
@@ -68,9 +71,15 @@ int runBatch(const quelbor::BatchRequest &batch)
     }
     try {
         quelbor::SafeFile output(batch.output);
-        const int status =
-            quelbor::runBatch(batch, quelbor::regionalDecimalSeparator(),
-                              {table, output.stream(), stderr, output.temporaryPath()});
+        // libxlsxwriter writes the workbook by name, into the safe writer's temporary file.
+        const auto workbook = [&](const quelbor::BatchColumns &columns,
+                                  quelbor::UncertaintyColumns figures) {
+            return std::make_unique<quelbor::XlsxBatchWriter>(output.temporaryPath(), columns,
+                                                              batch.allFields, figures);
+        };
+        const int status = quelbor::runBatch(
+            batch, quelbor::regionalDecimalSeparator(),
+            {table, output.stream(), stderr, quelbor::BatchProgress(stderr), workbook});
         if (status == 2)
             return 2;
         output.commit();

@@ -4,11 +4,25 @@
 
 namespace quelbor {
 
+namespace {
+
+// The batch's failure to write, with libxlsxwriter's reason.
+template <typename Work> decltype(auto) writing(Work work)
+{
+    try {
+        return work();
+    } catch (const XlsxFailure &failure) {
+        throw WriteFailure(failure.what());
+    }
+}
+
+} // namespace
+
 // Every cell comes here, none to the CSV writer's stream.
 XlsxBatchWriter::XlsxBatchWriter(const std::string &path, const BatchColumns &columns,
                                  bool allFields, UncertaintyColumns uncertainty)
     : CsvBatchWriter(nullptr, columns, TableFormat{}, allFields, uncertainty)
-    , m_table(path)
+    , m_table(writing([&path] { return XlsxTable(path); }))
 {}
 
 void XlsxBatchWriter::cell(std::string_view text, bool /*first*/)
@@ -26,12 +40,19 @@ void XlsxBatchWriter::number(double value)
 
 void XlsxBatchWriter::endLine()
 {
-    if (m_header)
-        m_table.addHeader(m_cells);
-    else
-        m_table.addRow(m_cells);
+    writing([this] {
+        if (m_header)
+            m_table.addHeader(m_cells);
+        else
+            m_table.addRow(m_cells);
+    });
     m_header = false;
     m_cells.clear();
+}
+
+void XlsxBatchWriter::finish()
+{
+    writing([this] { m_table.close(); });
 }
 
 } // namespace quelbor

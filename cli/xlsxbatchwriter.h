@@ -10,14 +10,15 @@
 namespace quelbor {
 
 // The batch as an .xlsx workbook at `path`: the columns and cells of the CSV table, the six
-// results, the model values and the uncertainty figures as numbers (see XlsxTable).
+// results, the model values and the uncertainty figures as numbers (see XlsxTable). Throws
+// WriteFailure when the workbook cannot be written.
 class XlsxBatchWriter : public CsvBatchWriter
 {
 public:
     XlsxBatchWriter(const std::string &path, const BatchColumns &columns, bool allFields,
                     UncertaintyColumns uncertainty);
 
-    void finish() override { m_table.close(); }
+    void finish() override;
 
 protected:
     void cell(std::string_view text, bool first) override;

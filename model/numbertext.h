@@ -10,4 +10,8 @@ namespace quelbor {
 // locale is.
 std::string numberText(double value, std::chars_format format, int precision);
 
+// The shortest text that reads back to the same double, as std::to_chars writes it without a
+// format: fixed or scientific, whichever is shorter (fixed when both are as long).
+std::string shortestNumberText(double value);
+
 } // namespace quelbor

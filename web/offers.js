@@ -18,13 +18,7 @@ const ResultOffers = {
     };
 
     const download = (blob, name) => {
-      const link = document.createElement('a');
-      link.href = URL.createObjectURL(blob);
-      link.download = name;
-      document.body.append(link);
-      link.click();
-      link.remove();
-      setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+      downloadBlob(blob, name);
       return `Gespeichert: ${name}`;
     };
 

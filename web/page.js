@@ -304,6 +304,7 @@
       toggleButton: document.querySelector('[data-offer="uncertainty"]') });
     const offers = ResultOffers.attach({ design, elements, charts, windowElement,
       decimalSeparator: toolkit.decimalSeparator, showReport, uncertainty });
+    SeriesSection.attach({ decimalSeparator: toolkit.decimalSeparator, showReport });
     // The result is offered after a "Rechne !" that ran through, until the next press that
     // is not put back.
     const press = (action) => () => {

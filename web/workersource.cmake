@@ -1,8 +1,9 @@
-# Writes uncertaintyworker.js: the uncertainty module and the worker's script (the SOURCES, one
-# after the other) as one JavaScript text, uncertaintyWorkerSource, which the page turns into a
-# Blob for its Web Worker. A page opened from a file may start no worker from a file, nor
+# Writes a worker's script: a module and the worker's handler (the SOURCES, one after the
+# other) as one JavaScript text, the constant NAME, which the page turns into a Blob for its
+# Web Worker (workerscript.js). A page opened from a file may start no worker from a file, nor
 # fetch one; it may load a script, and a worker from a Blob.
-#   cmake -DOUTPUT=<uncertaintyworker.js> "-DSOURCES=<module.js;worker.js>" -P workersource.cmake
+#   cmake -DOUTPUT=<worker.js> "-DSOURCES=<module.js;handler.js>" -DNAME=<constant>
+#         -P workersource.cmake
 set(text "")
 foreach(source IN LISTS SOURCES)
   file(READ ${source} part)
@@ -12,5 +13,7 @@ string(REPLACE "\\" "\\\\" text "${text}")
 string(REPLACE "\"" "\\\"" text "${text}")
 string(REPLACE "\r" "" text "${text}")
 string(REPLACE "\n" "\\n" text "${text}")
-file(WRITE ${OUTPUT} "'use strict';\n// Made by the build from quelbor-uncertainty.js and "
-  "web/uncertaintyworker.js.\nconst uncertaintyWorkerSource = \"${text}\";\n")
+list(TRANSFORM SOURCES REPLACE ".*/" "")
+list(JOIN SOURCES " and " names)
+file(WRITE ${OUTPUT} "'use strict';\n// Made by the build from ${names}.\n"
+  "const ${NAME} = \"${text}\";\n")

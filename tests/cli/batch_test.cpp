@@ -1,5 +1,6 @@
 #include "batchrun.h"
 #include "calcreport.h"
+#include "commandline.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -52,7 +52,7 @@ async function main() {
   const artefacts = process.env.QUELBOR_WEB_ARTEFACTS;
   if (artefacts) fs.mkdirSync(artefacts, { recursive: true });
   const cases = checks({ url: pathToFileURL(path.resolve(pageDir, 'index.html')).href, calc,
-    grabUrl: windowGrab(), artefacts });
+    grabUrl: windowGrab(), artefacts, localeDir: path.resolve(localeDir) });
   let passed = 0;
   let failed = 0;
   for (const name of chosen.length ? chosen : Object.keys(engines)) {

@@ -8,8 +8,10 @@
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
-const { execFileSync } = require('node:child_process');
+const os = require('node:os');
+const { execFileSync, spawnSync } = require('node:child_process');
 const { compareCharts } = require('./chartcompare');
+const { languages } = require('./drivers');
 const { installCaptures, pngSummary, svgSummary, printLayout, pdfPages } = require('./pagehooks');
 
 const resultBoxes = ['txt_psianf', 'txt_XSE', 'txt_psiSE', 'txt_psi25', 'txt_kappa2525',
@@ -98,7 +100,23 @@ function expectedBudgets(uncertainty, separator) {
       `${input} ${(100 * share).toFixed(1).replace('.', separator)} %`).join(', ')}`);
 }
 
-module.exports = function checks({ url, calc, grabUrl, artefacts }) {
+// Tables of samples for the series: a German one (a row with decimal points beside the commas,
+// one that fails, one with a cell too many) and one as an older spreadsheet saves it in
+// Windows-1252 with commas and CR LF; each calculated by the page in the output format and
+// browser language given, the last with every model value ("alle Modellwerte", --all-fields).
+const germanTable = ['Probe;rhoSE;Xanf;ksiSE;kappaMess;thetaMess;Xmess;KappaSteig',
+  'Ton A;1850;0,25;6,2;45;20,5;0,185;7', 'Ton B;1790;0,27;5,8;40;20;0,18;8',
+  'Ton C;1850;1;6,2;45;20,5;0,185;7', 'Ton D;1850;0.25;6.2;45;20.5;0.185;7',
+  '"Ton; E";1800;0,22;6;44;21;0,17;7;zu viel', ''].join('\n');
+const seriesTables = [
+  ['proben.csv', Buffer.from(germanTable), 'csv', 'de-DE', false],
+  ['proben.csv', Buffer.from(germanTable), 'jsonl', 'de-DE', false],
+  ['proben.csv', Buffer.from(germanTable), 'csv', 'de-DE', true],
+  ['müller.csv', Buffer.from('Probe,rhoSE,Xanf,ksiSE\r\nMüller-Ton grün,1850,0.25,6.2\r\n' +
+    'Weiß,1800,1,6\r\n', 'latin1'), 'csv', 'en-US', false],
+];
+
+module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
   // quelbor-calc's report for the given input texts, with results in the given separator.
   function nativeReport(inputs, separator) {
     const args = ['--charts', ...Object.entries(inputs).map(([box, text]) =>
@@ -602,6 +620,86 @@ module.exports = function checks({ url, calc, grabUrl, artefacts }) {
       assert.deepEqual(await page.evaluate(() => [document.getElementById('uncertainty').hidden,
         document.getElementById('offers').hidden]), [true, true]);
       assert.deepEqual(await page.failures(), []);
+    },
+
+    // A table picked in the section "Reihe" gives byte for byte the table quelbor-calc --batch
+    // writes of it under the regional settings of the browser's language, and the counts it
+    // reports.
+    async seriesGivesQuelborCalcsTable(engine) {
+      const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'quelbor-series-'));
+      let page = null;
+      try {
+        for (const [name, bytes, format, language, allFields] of seriesTables) {
+          const table = path.join(folder, name);
+          fs.writeFileSync(table, bytes);
+          const native = spawnSync(calc, ['--batch', table, `--format=${format}`,
+            ...(allFields ? ['--all-fields'] : [])], { env: {
+            ...process.env, LC_ALL: '', LANG: languages[language].locale, LOCPATH: localeDir } });
+          const [, failed, rows] = /(\d+) of (\d+) rows failed/.exec(native.stderr);
+          if (page?.language !== language) {
+            page = Object.assign(await engine.open(url, language), { language });
+            await page.evaluate(installCaptures);
+          }
+          await page.evaluate((chosen, every) => {
+            document.getElementById('series-format').value = chosen;
+            document.getElementById('series-all-fields').checked = every;
+          }, format, allFields);
+          await page.upload('#series-file', table);
+          const status = await page.evaluate(async () => {
+            const shown = document.getElementById('series-status');
+            for (let i = 0; !/^Berechnet/.test(shown.textContent) && i < 600; ++i)
+              await new Promise((resolve) => setTimeout(resolve, 50));
+            return shown.textContent;
+          });
+          assert.equal(status, `Berechnet: ${rows} Zeilen, davon ${failed} fehlgeschlagen.`);
+          await page.click('#series-save');
+          const saved = await page.evaluate(async () => {
+            const { name: savedName, blob } = window.captured.downloads.at(-1);
+            const bytes = new Uint8Array(await blob.arrayBuffer());
+            let text = '';
+            for (const byte of bytes) text += String.fromCharCode(byte);
+            return { savedName, base64: btoa(text) };
+          });
+          assert.equal(saved.savedName, `${name.replace('.csv', '')}-Ergebnisse.${format}`);
+          assert.ok(Buffer.from(saved.base64, 'base64').equals(native.stdout),
+            `${name} as ${format}${allFields ? ' with every model value' : ''}:\n${Buffer.from(saved.base64, 'base64')}\n---\n${native.stdout}`);
+        }
+        // A file that is no table: the error dialog says what quelbor-calc says; nothing offered.
+        const picture = path.join(folder, 'bild.png');
+        fs.writeFileSync(picture, Buffer.from('89504e470d0a1a0a0000000d00010200', 'hex'));
+        const refused = spawnSync(calc, ['--batch', picture]);
+        assert.equal(refused.status, 2);
+        await page.upload('#series-file', picture);
+        assert.deepEqual(await page.evaluate(async () => {
+          const dialog = document.getElementById('report');
+          for (let i = 0; !dialog.open && i < 400; ++i)
+            await new Promise((resolve) => setTimeout(resolve, 50));
+          return [dialog.querySelector('.message').textContent,
+            document.getElementById('series-save').hidden];
+        }), [`Die Reihe wurde nicht berechnet.\n${String(refused.stderr).trim()}`, true]);
+        await page.click('#report button');
+
+        // A long table: the progress moves, and "Abbrechen" ends the run with nothing offered.
+        const long = path.join(folder, 'lang.csv');
+        fs.writeFileSync(long, germanTable.split('\n')[0] + '\n' +
+          `${germanTable.split('\n')[1]}\n`.repeat(300000));
+        await page.upload('#series-file', long);
+        const progressed = await page.evaluate(async () => {
+          const bar = document.getElementById('series-progress');
+          for (let i = 0; bar.value === 0 && i < 600; ++i)
+            await new Promise((resolve) => setTimeout(resolve, 25));
+          return bar.value;
+        });
+        assert.ok(progressed > 0 && progressed < 1, `progress ${progressed}`);
+        await page.click('#series-cancel');
+        assert.deepEqual(await page.evaluate(() => ['status', 'save', 'cancel'].map((id) => {
+          const element = document.getElementById(`series-${id}`);
+          return id === 'status' ? element.textContent : element.hidden || element.disabled;
+        })), ['Abgebrochen.', true, true]);
+        assert.deepEqual(await page.failures(), []);
+      } finally {
+        fs.rmSync(folder, { recursive: true, force: true });
+      }
     },
 
     // "Drucken …" prints; on paper only the window shows, whole on one landscape page.

@@ -58,6 +58,11 @@ class PuppeteerPage {
     await this.page.type(selector, text);
   }
 
+  // The file chosen in a file input, as a user picks it.
+  async upload(selector, file) {
+    await (await this.page.$(selector)).uploadFile(file);
+  }
+
   async press(chord) {
     const keys = chord.split('+');
     for (const key of keys.slice(0, -1)) await this.page.keyboard.down(key);
@@ -153,6 +158,10 @@ class WebDriverPage {
     const element = await this.element(selector);
     await this.session('POST', `/element/${element}/clear`, {});
     if (text) await this.session('POST', `/element/${element}/value`, { text });
+  }
+
+  async upload(selector, file) {
+    await this.session('POST', `/element/${await this.element(selector)}/value`, { text: file });
   }
 
   async press(chord) {

@@ -7,6 +7,7 @@
 #include "windowcalculation.h"
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,12 @@ struct BatchSample
     std::string_view malformed;               // "line N: " and why the row could not be read; then
                                               // nothing was calculated
     const UncertaintyEvaluation *uncertainty; // when asked for and the row was calculated
+};
+
+// The output cannot be written, and why: thrown by a writer whose output is no stream.
+struct WriteFailure : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
 };
 
 // Writes the rows of a batch in one output format.

@@ -2,9 +2,9 @@
 
 #include "displayedresults.h"
 #include "modelfields.h"
+#include "numbertext.h"
 
 #include <algorithm>
-#include <charconv>
 #include <utility>
 
 namespace quelbor {
@@ -144,8 +144,11 @@ void CsvBatchWriter::cell(std::string_view text, bool first)
     if (!first)
         out += m_separator;
     // one pass over the text (find_first_of would search the four characters at each one)
-    const bool quote = std::ranges::any_of(
-        text, [this](char c) { return c == m_separator || c == '"' || c == '\r' || c == '\n'; });
+    const auto special = [this](char c) {
+        return c == m_separator || c == '"' || c == '\r' || c == '\n';
+    };
+    // cppcheck-suppress danglingTemporaryLifetime ; the text outlives the call, as a view does
+    const bool quote = std::any_of(text.begin(), text.end(), special);
     if (!quote) {
         out += text;
         return;
@@ -162,11 +165,10 @@ void CsvBatchWriter::cell(std::string_view text, bool first)
 // The shortest text that reads back to the same double, with the table's decimal separator.
 void CsvBatchWriter::number(double value)
 {
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::replace(buffer, written.ptr, '.', m_decimal);
+    std::string text = shortestNumberText(value);
+    std::replace(text.begin(), text.end(), '.', m_decimal);
     m_output.text() += m_separator;
-    m_output.text().append(buffer, written.ptr);
+    m_output.text() += text;
 }
 
 void CsvBatchWriter::endLine()

@@ -1,13 +1,11 @@
 #include "batchrun.h"
 
 #include "batchcolumns.h"
-#include "batchprogress.h"
 #include "csvbatchwriter.h"
 #include "jsonlbatchwriter.h"
 #include "outputbuffer.h"
 #include "tablereader.h"
 #include "windowcalculation.h"
-#include "xlsxbatchwriter.h"
 
 #include <algorithm>
 #include <memory>
@@ -72,24 +70,19 @@ std::unique_ptr<BatchWriter> makeWriter(const BatchRequest &request, const Batch
     if (request.format == BatchFormat::Jsonl)
         return std::make_unique<JsonlBatchWriter>(streams.output, columns);
     if (request.format == BatchFormat::Xlsx) {
-        return std::make_unique<XlsxBatchWriter>(streams.workbook, columns, request.allFields,
-                                                 figures);
+        if (!streams.otherFormat)
+            throw BatchFailure("workbooks are not written here");
+        return streams.otherFormat(columns, figures);
     }
     return std::make_unique<CsvBatchWriter>(streams.output, columns, reader.format(),
                                             request.allFields, figures);
 }
 
-struct RowCounts
-{
-    long rows;
-    long failed;
-};
-
 // Reads, calculates and writes every row.
 // Only the JSON lines hold the water-loading table.
-RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchWriter &writer,
-                        const std::string &decimalSeparator, bool withLoadingScale,
-                        const UncertaintyPlan &uncertainty, std::FILE *messages)
+BatchCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchWriter &writer,
+                          const std::string &decimalSeparator, bool withLoadingScale,
+                          const UncertaintyPlan &uncertainty, const BatchStreams &streams)
 {
     StatedUncertainties stated;
     std::optional<UncertaintyEvaluation> evaluation;
@@ -97,7 +90,7 @@ RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchW
     InputTexts texts;
     TableRow row;
     std::string malformed;
-    BatchProgress progress(messages);
+    BatchCounts counts;
     const std::size_t width = columns.names().size();
 
     while (reader.next(row)) {
@@ -128,14 +121,20 @@ RowCounts calculateRows(TableReader &reader, const BatchColumns &columns, BatchW
             }
         } else {
             malformed.insert(0, "line " + std::to_string(row.line) + ": ");
-            std::fprintf(messages, "quelbor-calc: %s\n", malformed.c_str());
+            std::fprintf(streams.messages, "quelbor-calc: %s\n", malformed.c_str());
         }
         writer.writeRow({row.line, row.cells, texts, calculation, results, error, malformed,
                          evaluation ? &*evaluation : nullptr});
-        progress.rowDone(error || !malformed.empty());
+        ++counts.rows;
+        counts.failed += error || !malformed.empty();
+        if (streams.progress && counts.rows % progressRows == 0) {
+            counts.bytesRead = reader.bytesRead();
+            streams.progress(counts);
+        }
     }
-    progress.finish();
-    return {progress.rows(), progress.failed()};
+    counts.bytesRead = reader.bytesRead();
+    counts.finished = true;
+    return counts;
 }
 
 } // namespace
@@ -155,9 +154,11 @@ int runBatch(const BatchRequest &request, const std::string &regionalSeparator,
         const std::string decimalSeparator =
             jsonLines ? regionalSeparator
                       : CsvBatchWriter::decimalSeparatorFor(reader.format().separator);
-        const RowCounts counts = calculateRows(reader, columns, *writer, decimalSeparator,
-                                               jsonLines, uncertainty, streams.messages);
+        const BatchCounts counts = calculateRows(reader, columns, *writer, decimalSeparator,
+                                                 jsonLines, uncertainty, streams);
         writer->finish();
+        if (streams.progress)
+            streams.progress(counts);
         if (reader.failed())
             throw BatchFailure("the table cannot be read to its end");
         if (counts.failed == 0)
@@ -170,7 +171,7 @@ int runBatch(const BatchRequest &request, const std::string &regionalSeparator,
         std::fprintf(streams.messages, "quelbor-calc: cannot write %s: %s\n",
                      standardOutput ? "standard output" : request.output.c_str(), failure.what());
         return 2;
-    } catch (const XlsxFailure &failure) {
+    } catch (const WriteFailure &failure) {
         std::fprintf(streams.messages, "quelbor-calc: cannot write %s: %s\n",
                      request.output.c_str(), failure.what());
         return 2;
