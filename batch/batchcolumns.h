@@ -14,8 +14,9 @@ namespace quelbor {
 
 // The columns of a batch table, from its header: which column holds which of the seven inputs
 // (found by name, case-insensitive), which their standard uncertainty (u_rhoSE: "12", "3%")
-// and its distribution (dist_rhoSE: normal, rect, tri), and the others, which are carried
-// through.
+// and its distribution (dist_rhoSE: normal, rect, tri), which hold results of an earlier batch
+// (named exactly as a result column: replaced by the new results, so that a result table read
+// back gives itself again), and the others, which are carried through.
 class BatchColumns
 {
 public:
@@ -24,7 +25,8 @@ public:
     // Fails, with the reason in `error`, on a header without any input column or with an
     // input, uncertainty or distribution column twice.
     static std::optional<BatchColumns> fromHeader(const std::vector<std::string> &names,
-                                                  std::string &error);
+                                                  std::string &error,
+                                                  const std::vector<std::string> &resultNames = {});
 
     const std::vector<std::string> &names() const { return m_names; }
     // The column of each input in the order of inputFields, or `missing`.
@@ -34,6 +36,7 @@ public:
     // column number (from 1) added where the text repeats.
     const std::vector<std::string> &uniqueNames() const { return m_uniqueNames; }
     bool isInput(std::size_t column) const;
+    bool isResult(std::size_t column) const { return m_results[column]; }
 
     // The seven input texts of a row: its cells where the table has the column, else the
     // window's default texts. `cells` holds at least one cell per column.
@@ -48,6 +51,7 @@ public:
 private:
     std::vector<std::string> m_names;
     std::vector<std::string> m_uniqueNames;
+    std::vector<bool> m_results;
     std::array<std::size_t, inputFields.size()> m_inputs{};
     std::array<std::size_t, inputFields.size()> m_amounts{};
     std::array<std::size_t, inputFields.size()> m_distributions{};

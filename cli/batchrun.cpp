@@ -7,6 +7,7 @@
 #include "outputbuffer.h"
 #include "tablereader.h"
 #include "windowcalculation.h"
+#include "xlsxbatchwriter.h"
 
 #include <algorithm>
 #include <memory>
@@ -33,7 +34,9 @@ BatchColumns readHeader(TableReader &reader, const BatchStreams &streams)
         throw BatchFailure(line + "the header cannot be read: " + header.malformed);
     std::string error;
     header.cells.resize(header.count);
-    auto columns = BatchColumns::fromHeader(header.cells, error);
+    // the columns an earlier batch wrote, whatever it was asked for, are replaced
+    auto columns = BatchColumns::fromHeader(header.cells, error,
+                                            CsvBatchWriter::resultColumns(true, {true, true}));
     if (!columns)
         throw BatchFailure(line + error);
     for (std::size_t input = 0; input < inputFields.size(); ++input) {
@@ -61,14 +64,19 @@ struct UncertaintyPlan
 };
 
 std::unique_ptr<BatchWriter> makeWriter(const BatchRequest &request, const BatchColumns &columns,
-                                        const TableReader &reader, std::FILE *output,
+                                        const TableReader &reader, const BatchStreams &streams,
                                         const UncertaintyPlan &uncertainty)
 {
+    const UncertaintyColumns figures{uncertainty.wanted,
+                                     uncertainty.wanted && request.uncertainty.trials};
     if (request.format == BatchFormat::Jsonl)
-        return std::make_unique<JsonlBatchWriter>(output, columns);
-    return std::make_unique<CsvBatchWriter>(
-        output, columns, reader.format(), request.allFields,
-        UncertaintyColumns{uncertainty.wanted, uncertainty.wanted && request.uncertainty.trials});
+        return std::make_unique<JsonlBatchWriter>(streams.output, columns);
+    if (request.format == BatchFormat::Xlsx) {
+        return std::make_unique<XlsxBatchWriter>(streams.workbook, columns, request.allFields,
+                                                 figures);
+    }
+    return std::make_unique<CsvBatchWriter>(streams.output, columns, reader.format(),
+                                            request.allFields, figures);
 }
 
 struct RowCounts
@@ -141,7 +149,7 @@ int runBatch(const BatchRequest &request, const std::string &regionalSeparator,
         const UncertaintyPlan uncertainty{columns.hasUncertaintyColumns() ||
                                               request.uncertainty.optionGiven,
                                           request.uncertainty};
-        const auto writer = makeWriter(request, columns, reader, streams.output, uncertainty);
+        const auto writer = makeWriter(request, columns, reader, streams, uncertainty);
         writer->writeHeader();
         const bool jsonLines = request.format == BatchFormat::Jsonl;
         const std::string decimalSeparator =
@@ -161,6 +169,10 @@ int runBatch(const BatchRequest &request, const std::string &regionalSeparator,
         const bool standardOutput = request.output.empty() || request.output == "-";
         std::fprintf(streams.messages, "quelbor-calc: cannot write %s: %s\n",
                      standardOutput ? "standard output" : request.output.c_str(), failure.what());
+        return 2;
+    } catch (const XlsxFailure &failure) {
+        std::fprintf(streams.messages, "quelbor-calc: cannot write %s: %s\n",
+                     request.output.c_str(), failure.what());
         return 2;
     } catch (const std::runtime_error &failure) {
         std::fprintf(streams.messages, "quelbor-calc: %s\n", failure.what());

@@ -11,7 +11,8 @@ struct BatchStreams
 {
     std::FILE *table;
     std::FILE *output;
-    std::FILE *messages; // warnings, malformed rows, progress when it is a terminal
+    std::FILE *messages;       // warnings, malformed rows, progress when it is a terminal
+    std::string workbook = {}; // the file an xlsx workbook is written to, by name, not `output`
 };
 
 // Calculates every row of the table as the first "Rechne !" after the window opened, each on

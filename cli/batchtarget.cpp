@@ -1,5 +1,7 @@
 #include "batchtarget.h"
 
+#include "workbooksheet.h"
+
 #include <algorithm>
 #include <array>
 #include <fstream>
@@ -36,6 +38,10 @@ bool mayReplaceOutput(const std::string &path)
     std::string start(1 << 16, '\0');
     file.read(start.data(), static_cast<std::streamsize>(start.size()));
     start.resize(static_cast<std::size_t>(file.gcount()));
+    if (start.starts_with("PK\x03\x04")) {
+        start = worksheetStart(path, 1 << 16);
+        return start.substr(0, start.find("</row>")).find(">txt_psianf<") != std::string::npos;
+    }
     start.resize(std::min(start.find('\n'), start.size()));
     for (const std::string_view mark : resultMarks) {
         if (start.find(mark) != std::string::npos)

@@ -105,20 +105,21 @@ std::unique_ptr<CLI::App> makeParser(CalcRequest &request, BatchRequest &batch, 
             ->type_name("FILE");
     for (CLI::Option *option : single)
         option->excludes(batchOption);
-    app->add_option("--output", batch.output,
+    app->add_option("-o,--output", batch.output,
                     "write the batch results to FILE (default: "
-                    "standard output)")
+                    "standard output; xlsx needs a file)")
         ->type_name("FILE")
         ->needs(batchOption);
     app->add_flag("--force", batch.force,
                   "replace an existing --output file even if it holds no batch results")
         ->needs(batchOption);
-    app->add_option("--format", format, "batch output: csv (default) or jsonl")
-        ->check(CLI::IsMember({"csv", "jsonl"}))
+    app->add_option("--format", format,
+                    "batch output: csv (default), jsonl, or xlsx (a workbook, numbers as numbers)")
+        ->check(CLI::IsMember({"csv", "jsonl", "xlsx"}))
         ->type_name("FORMAT")
         ->needs(batchOption);
     app->add_flag("--all-fields", batch.allFields,
-                  "batch csv: add every model value, written to read back exactly")
+                  "batch csv or xlsx: add every model value, written to read back exactly")
         ->needs(batchOption);
 
     addUncertaintyOptions(*app, uncertainty, request.uncertainty.seed);
@@ -164,7 +165,9 @@ std::optional<CalcRequest> parseCommandLine(const std::vector<std::string> &argu
         return std::nullopt;
     }
     if (app->count("--batch") > 0) {
-        batch.format = format == "jsonl" ? BatchFormat::Jsonl : BatchFormat::Csv;
+        batch.format = format == "jsonl"  ? BatchFormat::Jsonl
+                       : format == "xlsx" ? BatchFormat::Xlsx
+                                          : BatchFormat::Csv;
         batch.uncertainty = request.uncertainty;
         request.batch = batch;
     }

@@ -9,7 +9,7 @@
 namespace quelbor {
 
 // How a batch table is written.
-enum class BatchFormat { Csv, Jsonl };
+enum class BatchFormat { Csv, Jsonl, Xlsx };
 
 // What `quelbor-calc --batch` is asked to do.
 struct BatchRequest

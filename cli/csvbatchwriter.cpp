@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace quelbor {
 
@@ -32,28 +33,57 @@ void CsvBatchWriter::writeHeader()
         m_output.text() += m_lineEnd;
     }
     const std::vector<std::string> &names = m_columns.names();
-    for (std::size_t column = 0; column < names.size(); ++column)
-        cell(names[column], column == 0);
+    bool first = true;
+    for (std::size_t column = 0; column < names.size(); ++column) {
+        if (!m_columns.isResult(column))
+            cell(names[column], std::exchange(first, false));
+    }
     for (std::size_t input = 0; input < inputFields.size(); ++input) {
         if (m_columns.inputColumns()[input] == BatchColumns::missing)
             cell(inputFields[input].name);
     }
-    for (const DisplayedResult &result : displayedResults(DryingModel{}))
-        cell(result.box);
-    uncertaintyHeader();
-    if (m_allFields) {
-        for (const ModelField &field : modelFields(DryingModel{}))
-            cell(std::string("model.") + field.name);
-    }
-    cell("error");
+    for (const std::string &name : resultColumns(m_allFields, m_uncertainty))
+        cell(name);
     endLine();
+}
+
+std::vector<std::string> CsvBatchWriter::resultColumns(bool allFields,
+                                                       UncertaintyColumns uncertainty)
+{
+    std::vector<std::string> names;
+    const auto add = [&names](std::string name) { names.push_back(std::move(name)); };
+    const auto boxes = displayedResults(DryingModel{});
+    for (const DisplayedResult &result : boxes)
+        add(result.box);
+    if (uncertainty.gum) {
+        for (const DisplayedResult &result : boxes) {
+            add(std::string("u_") + result.box);
+            add(std::string("U_") + result.box);
+        }
+    }
+    if (uncertainty.monteCarlo) {
+        for (const DisplayedResult &result : boxes) {
+            for (const char *figure : {"mc_u_", "mc_low95_", "mc_high95_"})
+                add(figure + std::string(result.box));
+        }
+        add("mc_failed_trials");
+    }
+    if (allFields) {
+        for (const ModelField &field : modelFields(DryingModel{}))
+            add(std::string("model.") + field.name);
+    }
+    add("error");
+    return names;
 }
 
 void CsvBatchWriter::writeRow(const BatchSample &sample)
 {
     const std::size_t columns = m_columns.names().size();
-    for (std::size_t column = 0; column < columns; ++column)
-        cell(sample.cells[column], column == 0);
+    bool first = true;
+    for (std::size_t column = 0; column < columns; ++column) {
+        if (!m_columns.isResult(column))
+            cell(sample.cells[column], std::exchange(first, false));
+    }
     for (std::size_t input = 0; input < inputFields.size(); ++input) {
         if (m_columns.inputColumns()[input] == BatchColumns::missing)
             cell(sample.texts.*inputFields[input].text);
@@ -77,24 +107,6 @@ void CsvBatchWriter::writeRow(const BatchSample &sample)
     else
         cell({});
     endLine();
-}
-
-void CsvBatchWriter::uncertaintyHeader()
-{
-    const auto boxes = displayedResults(DryingModel{});
-    if (m_uncertainty.gum) {
-        for (const DisplayedResult &result : boxes) {
-            cell(std::string("u_") + result.box);
-            cell(std::string("U_") + result.box);
-        }
-    }
-    if (m_uncertainty.monteCarlo) {
-        for (const DisplayedResult &result : boxes) {
-            for (const char *figure : {"mc_u_", "mc_low95_", "mc_high95_"})
-                cell(figure + std::string(result.box));
-        }
-        cell("mc_failed_trials");
-    }
 }
 
 void CsvBatchWriter::uncertaintyCells(const UncertaintyEvaluation *evaluation)

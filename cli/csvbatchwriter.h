@@ -32,17 +32,21 @@ public:
                    bool allFields, UncertaintyColumns uncertainty = {});
 
     static std::string decimalSeparatorFor(char separator) { return separator == ';' ? "," : "."; }
+    // The names of the columns written after the table's own, in their order.
+    static std::vector<std::string> resultColumns(bool allFields, UncertaintyColumns uncertainty);
 
     void writeHeader() override;
     void writeRow(const BatchSample &sample) override;
     void finish() override { m_output.flush(); }
 
+protected:
+    // Where the cells go; the workbook writer takes them into its rows instead.
+    virtual void cell(std::string_view text, bool first = false);
+    virtual void number(double value);
+    virtual void endLine();
+
 private:
-    void cell(std::string_view text, bool first = false);
-    void number(double value);
-    void uncertaintyHeader();
     void uncertaintyCells(const UncertaintyEvaluation *evaluation);
-    void endLine();
 
     OutputBuffer m_output;
     const BatchColumns &m_columns;

@@ -16,7 +16,7 @@ void JsonlBatchWriter::writeRow(const BatchSample &sample)
     row["line"] = sample.line;
     Json &carried = row["columns"] = Json::object();
     for (std::size_t column = 0; column < m_columns.names().size(); ++column) {
-        if (!m_columns.isInput(column))
+        if (!m_columns.isInput(column) && !m_columns.isResult(column))
             carried[m_columns.uniqueNames()[column]] = sample.cells[column];
     }
     if (sample.malformed.empty()) {

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -28,6 +29,22 @@ std::string outputName(const quelbor::BatchRequest &batch)
     return batch.output.empty() || batch.output == "-" ? "standard output" : batch.output;
 }
 
+// A workbook is written by name (libxlsxwriter), into SafeFile's temporary file: it needs a
+// regular file or a new one, which standard output, a device or a FIFO is not.
+bool refusedAsWorkbookTarget(const std::string &output)
+{
+    const bool standardOutput = output.empty() || output == "-";
+    struct stat existing
+    {
+    };
+    if (!standardOutput && (::stat(output.c_str(), &existing) != 0 || S_ISREG(existing.st_mode)))
+        return false;
+    std::cerr << "quelbor-calc: --format xlsx writes a workbook, which needs a file: "
+              << (standardOutput ? "name it with --output FILE" : output + " is none")
+              << "; nothing was written\n";
+    return true;
+}
+
 // The output is written through a temporary file and replaces the old one only when the whole
 // table was read and written: a table that cannot be read, a full disk or an interrupted run
 // leaves the old output as it was.
@@ -41,6 +58,8 @@ int runBatch(const quelbor::BatchRequest &batch)
                   << " is the table being read, it cannot be the output too; nothing was written\n";
         return 2;
     }
+    if (batch.format == quelbor::BatchFormat::Xlsx && refusedAsWorkbookTarget(batch.output))
+        return 2;
     if (!batch.force && !quelbor::mayReplaceOutput(batch.output)) {
         std::cerr << "quelbor-calc: " << batch.output
                   << " holds no batch results (is it a table of samples?); nothing was written. "
@@ -49,8 +68,9 @@ int runBatch(const quelbor::BatchRequest &batch)
     }
     try {
         quelbor::SafeFile output(batch.output);
-        const int status = quelbor::runBatch(batch, quelbor::regionalDecimalSeparator(),
-                                             {table, output.stream(), stderr});
+        const int status =
+            quelbor::runBatch(batch, quelbor::regionalDecimalSeparator(),
+                              {table, output.stream(), stderr, output.temporaryPath()});
         if (status == 2)
             return 2;
         output.commit();

@@ -45,6 +45,9 @@ public:
     const std::string &target() const { return m_target; }
     // Whether the file goes through a temporary file (false: written directly).
     bool throughTemporary() const { return !m_temporary.empty(); }
+    // That file, for a library that writes only by name (it may open and truncate it): what
+    // it writes there is committed like the stream's bytes. Empty when written directly.
+    const std::string &temporaryPath() const { return m_temporary; }
 
 private:
     void openTemporary(const std::string &folder, const std::string &name, const struct stat *old);

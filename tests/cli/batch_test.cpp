@@ -51,6 +51,9 @@ BatchOutcome runOn(std::string_view bytes, BatchFormat format = BatchFormat::Csv
 
 const std::string header7 = "rhoSE;Xanf;Xmess;ksiSE;kappaMess;thetaMess;KappaSteig";
 const std::string results7 = "txt_psianf;txt_XSE;txt_psiSE;txt_psi25;txt_kappa2525;txt_kappaGrenz";
+const std::string commaHeader7 = "rhoSE,Xanf,Xmess,ksiSE,kappaMess,thetaMess,KappaSteig";
+const std::string commaResults7 =
+    "txt_psianf,txt_XSE,txt_psiSE,txt_psi25,txt_kappa2525,txt_kappaGrenz";
 const std::string results7Tab =
     "txt_psianf\ttxt_XSE\ttxt_psiSE\ttxt_psi25\ttxt_kappa2525\ttxt_kappaGrenz";
 const std::u16string header8Tab =
@@ -195,6 +198,24 @@ TEST(Batch, TablesGiveTheWholeOutput)
          "rhoSE,Xanf,Xmess,ksiSE,kappaMess,thetaMess,KappaSteig,"
          "txt_psianf,txt_XSE,txt_psiSE,txt_psi25,txt_kappa2525,txt_kappaGrenz,error\n"
          "1850,0.25,0.185,6.2,45,20.5,7,0.382,0.136,0.251,0.382,74.2,32.0,\n",
+         "", 0},
+        // A result table read back: its result columns are replaced, not carried a second time.
+        {"resultTableGivesItselfAgain",
+         "\xEF\xBB\xBFProbe;" + header7 + ";Notiz;" + results7 + ";error\r\n" +
+             "\"A;1\";1850;0,25;0,185;6,2;45;20,5;7;\"zwei\r\nZeilen\";" +
+             "0,382;0,136;0,251;0,382;74,2;32,0;\r\n" +
+             "B;1850;0,25;0,185;100;45;20,5;7;;;;;;;;Laufzeitfehler 11: Division durch Null\r\n",
+         "\xEF\xBB\xBFProbe;" + header7 + ";Notiz;" + results7 + ";error\r\n" +
+             "\"A;1\";1850;0,25;0,185;6,2;45;20,5;7;\"zwei\r\nZeilen\";" +
+             "0,382;0,136;0,251;0,382;74,2;32,0;\r\n" +
+             "B;1850;0,25;0,185;100;45;20,5;7;;;;;;;;Laufzeitfehler 11: Division durch Null\r\n",
+         "quelbor-calc: 1 of 2 rows failed\n", 1},
+        // Old results in the middle and stale: new ones at the end; a lookalike is carried.
+        {"staleResultsAreReplaced",
+         "Probe,txt_psianf,model.rhoSE,u_txt_XSE," + commaHeader7 + ",Error\n" +
+             "A,9,9,9,1850,0.25,0.185,6.2,45,20.5,7,x\n",
+         "Probe," + commaHeader7 + ",Error," + commaResults7 + ",error\n" +
+             "A,1850,0.25,0.185,6.2,45,20.5,7,x,0.382,0.136,0.251,0.382,74.2,32.0,\n",
          "", 0},
         {"utf16WithoutMarkIsRefused", utf16(u"rhoSE;Xanf\n1850;0,25\n"), "",
          "quelbor-calc: the table is not text: UTF-16LE without byte-order mark" + notTextAdvice,

@@ -225,13 +225,19 @@ def full_disk(folder):
     try:
         (folder / "T").write_bytes(b(SAMPLES) * 1 + b("".join(
             f"Ton {n};1850;0,25;0,185;6,2;45;20,5;7\n" for n in range(2000))))
-        for name, command, old in (
-            ("batch onto a full disk", f"{CALC} --batch ../T --output R", b(OLD_RESULT)),
-            ("export onto a full disk", f"QT_QPA_PLATFORM=offscreen {WINDOW} --export R.svg", b"<svg/>"),
+        (folder / "O").write_text(OLD_RESULT)
+        subprocess.run([CALC, "--batch", "O", "--format", "xlsx", "--output", "O.xlsx"], cwd=folder,
+                       check=True)
+        for name, command, target, old in (
+            ("batch onto a full disk", f"{CALC} --batch ../T --output R", "R", b(OLD_RESULT)),
+            ("export onto a full disk", f"QT_QPA_PLATFORM=offscreen {WINDOW} --export R.svg", "R.svg",
+             b"<svg/>"),
+            ("workbook onto a full disk", f"{CALC} --batch ../T --format xlsx --output R.xlsx",
+             "R.xlsx", (folder / "O.xlsx").read_bytes()),
         ):
             for path in disk.iterdir():
                 path.unlink()
-            target = disk / ("R.svg" if "svg" in command else "R")
+            target = disk / target
             target.write_bytes(old)
             filler = disk / "filler"
             descriptor = os.open(filler, os.O_WRONLY | os.O_CREAT)
@@ -248,7 +254,8 @@ def full_disk(folder):
                 "No space left on device")
     finally:
         subprocess.run(["umount", str(disk)], check=False)
-        (folder / "T").unlink(missing_ok=True)
+        for name in ("T", "O", "O.xlsx"):
+            (folder / name).unlink(missing_ok=True)
 
 
 def main():
