@@ -144,12 +144,19 @@ const ComparisonSection = {
       }));
     };
 
-    const button = (label, name, action, disabled) => {
+    const button = (label, action, disabled) => {
       const made = Object.assign(document.createElement('button'), { type: 'button',
         textContent: label, disabled });
-      made.setAttribute('aria-label', `${name}: ${label}`);
       made.dataset.action = action;
       return made;
+    };
+    // A row's check box and buttons are named with the body's name, or its row's number.
+    const nameRow = (line, name) => {
+      const label = name || `Zeile ${Number(line.dataset.row) + 1}`;
+      line.querySelector('[data-action="show"]')
+        .setAttribute('aria-label', `${label} in den Diagrammen zeigen`);
+      for (const made of line.querySelectorAll('button'))
+        made.setAttribute('aria-label', `${label}: ${made.textContent}`);
     };
     const cellOf = (child) => {
       const cell = document.createElement('td');
@@ -169,11 +176,9 @@ const ComparisonSection = {
       $('tbody').replaceChildren(...comparison.bodies.map((body, row) => {
         const line = document.createElement('tr');
         if (body.error) line.className = 'failed';
-        const label = body.name || `Zeile ${row + 1}`;
         const shown = Object.assign(document.createElement('input'), { type: 'checkbox',
           checked: body.shown });
         shown.dataset.action = 'show';
-        shown.setAttribute('aria-label', `${label} in den Diagrammen zeigen`);
         const swatch = text('swatch', '', { background: `rgb(${body.colour.join(', ')})` });
         const showing = document.createElement('td');
         showing.append(shown, swatch);
@@ -186,10 +191,11 @@ const ComparisonSection = {
         const [, ...cells] = body.cells;
         const actions = document.createElement('td');
         actions.className = 'comparison-row-actions';
-        actions.append(button('Nach oben', label, 'up', row === 0),
-          button('Nach unten', label, 'down', row === last), button('Entfernen', label, 'remove'));
+        actions.append(button('Nach oben', 'up', row === 0),
+          button('Nach unten', 'down', row === last), button('Entfernen', 'remove'));
         line.append(showing, heading, ...cells.map(cellOf), actions);
         line.dataset.row = String(row);
+        nameRow(line, body.name);
         return line;
       }));
       if (!focus || !comparison.bodies.length) return;
@@ -215,18 +221,20 @@ const ComparisonSection = {
       if (failure) throw new Error(failure);
     };
 
-    const show = (focus) => {
+    // After a change: kept, and shown; the table is made again unless only a name changed,
+    // which its text box already shows.
+    const show = (focus, table = true) => {
       const comparison = current();
       section.hidden = comparison.bodies.length === 0;
       store(comparison.bodies);
-      showTable(comparison, focus);
+      if (table) showTable(comparison, focus);
       showCharts(comparison);
       return comparison;
     };
-    const guarded = (change, focus) => {
+    const guarded = (change, focus, table) => {
       try {
         change();
-        show(focus);
+        show(focus, table);
       } catch (error) {
         page.showReport(`Der Vergleich wurde nicht geändert.\n${error.message}`);
       }
@@ -254,7 +262,8 @@ const ComparisonSection = {
           [row, event.target.checked ? 1 : 0]), { row, action });
       } else if (action === 'rename') {
         guarded(() => call('quelbor_comparison_rename', 'number', ['number', 'string'],
-          [row, event.target.value]));
+          [row, event.target.value]), null, false);
+        nameRow(event.target.closest('tr'), event.target.value);
       }
     });
     $('#comparison-copy').addEventListener('click', async () => {

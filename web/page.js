@@ -303,12 +303,12 @@
     const uncertainty = UncertaintySection.attach({ design, elements, showReport,
       decimalSeparator: toolkit.decimalSeparator,
       toggleButton: document.querySelector('[data-offer="uncertainty"]') });
-    const offered = { design, elements, charts, windowElement,
+    const offerParts = { design, elements, charts, windowElement,
       decimalSeparator: toolkit.decimalSeparator, showReport, uncertainty };
-    const offers = ResultOffers.attach(offered);
+    const offers = ResultOffers.attach(offerParts);
     const comparison = ComparisonSection.attach({ module, elements, charts, showReport,
       decimalSeparator: toolkit.decimalSeparator, copyText: offers.copyText });
-    offered.comparison = comparison;
+    offerParts.comparison = comparison;
     // The result is offered after a "Rechne !" that ran through, until the next press that
     // is not put back.
     const press = (action) => () => {
