@@ -185,12 +185,9 @@ EMSCRIPTEN_KEEPALIVE const char *quelbor_comparison_clipboard(const char *separa
 
 // Draws both charts onto the page's canvases of the given names and sizes in CSS pixels;
 // returns why it failed, or an empty text.
-EMSCRIPTEN_KEEPALIVE const char *quelbor_comparison_draw(const char *diffusivity,
-                                                         double diffusivityWidth,
-                                                         double diffusivityHeight,
-                                                         const char *shrinkage,
-                                                         double shrinkageWidth,
-                                                         double shrinkageHeight)
+EMSCRIPTEN_KEEPALIVE const char *
+quelbor_comparison_draw(const char *diffusivity, double diffusivityWidth, double diffusivityHeight,
+                        const char *shrinkage, double shrinkageWidth, double shrinkageHeight)
 {
     const auto &bodies = comparison().bodies();
     try {
