@@ -26,7 +26,7 @@ void reportFailure(bool done, const std::string &surface)
 } // namespace
 
 CanvasSurface::CanvasSurface(const ControlDesign &design)
-    : CanvasSurface(design.name, design.extent, innerPixels(design.width),
+    : CanvasSurface(std::string(design.name), design.extent, innerPixels(design.width),
                     innerPixels(design.height))
 {}
 
