@@ -615,7 +615,7 @@ module.exports = function checks({ url, calc, grabUrl, artefacts }) {
       page = await engine.open(url, 'de-DE');
       await page.evaluate(installCaptures);
       const bodies = [['Ton A', {}], ['Ton A + Sand', { txt_Xanf: '0,3', txt_ksiSE: '4,5' }],
-        ['Ton B', { txt_kappaMess: '20', txt_KappaSteig: '9' }]];
+        ['Ton B', { txt_ksiSE: '8', txt_kappaMess: '20', txt_KappaSteig: '9' }]];
       // Each body's inputs are those of the one before with its changes.
       let changed = {};
       const expected = bodies.map(([name, change]) => {
