@@ -10,10 +10,11 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <array>
-#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -109,10 +110,14 @@ extern "C" {
 // inputOrder), calculated as one "Rechne !" of the window.
 EMSCRIPTEN_KEEPALIVE void quelbor_comparison_add(const char *name, const char *inputLines)
 {
+    // Split by hand: a string stream would bring the library's locales into the page's module.
     InputTexts texts;
-    std::istringstream lines(inputLines);
-    for (const auto input : inputOrder)
-        std::getline(lines, texts.*input);
+    std::string_view lines(inputLines);
+    for (const auto input : inputOrder) {
+        const std::size_t end = std::min(lines.find('\n'), lines.size());
+        texts.*input = std::string(lines.substr(0, end));
+        lines.remove_prefix(std::min(end + 1, lines.size()));
+    }
     comparison().add(calculateBody(name, texts));
 }
 

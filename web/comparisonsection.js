@@ -68,24 +68,29 @@ const ComparisonSection = {
     const isBody = (body) => body !== null && typeof body === 'object' && isText(body.name) &&
       Array.isArray(body.texts) && body.texts.length === this.inputBoxes.length &&
       body.texts.every((text) => isText(text) && !/[\r\n]/.test(text));
+    // Returns how many bodies it found.
     const restore = () => {
       let kept;
       try {
         kept = JSON.parse(localStorage.getItem(this.storageKey) ?? 'null');
       } catch {
-        return;
+        return 0;
       }
-      if (!Array.isArray(kept?.bodies)) return;
-      kept.bodies.filter(isBody).slice(0, this.mostBodies).forEach((body, row) => {
+      if (!Array.isArray(kept?.bodies)) return 0;
+      const bodies = kept.bodies.filter(isBody).slice(0, this.mostBodies);
+      bodies.forEach((body, row) => {
         add(body.name, body.texts);
         if (body.shown === false)
           call('quelbor_comparison_set_shown', 'number', ['number', 'number'], [row, 0]);
       });
+      return bodies.length;
     };
 
     // The charts: a canvas each, drawn on by the module through the page's toolkit, named for
     // screen readers by its title and the bodies on it; the scales, titles and legend as text.
-    const chartParts = this.charts.map(({ key, width, height }) => {
+    // Made when the first body is shown, so that an empty comparison costs the page's start
+    // nothing.
+    const makeCharts = () => this.charts.map(({ key, width, height }) => {
       const figure = document.createElement('div');
       figure.className = 'comparison-chart';
       figure.style.width = `${this.room.left + width}px`;
@@ -113,6 +118,7 @@ const ComparisonSection = {
       $('.comparison-charts').append(whole);
       return { key, width, height, canvas, scales, legend };
     });
+    let chartParts = null;
 
     const text = (className, content, style) => {
       const element = document.createElement('span');
@@ -205,6 +211,7 @@ const ComparisonSection = {
     };
 
     const showCharts = (comparison) => {
+      chartParts ??= makeCharts();
       const [diffusivity, shrinkage] = chartParts;
       const failure = call('quelbor_comparison_draw', 'string',
         ['string', 'number', 'number', 'string', 'number', 'number'],
@@ -283,8 +290,7 @@ const ComparisonSection = {
     });
 
     try {
-      restore();
-      show();
+      if (restore()) show();
     } catch {
       call('quelbor_comparison_clear', null, [], []);
       section.hidden = true;
