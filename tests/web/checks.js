@@ -632,6 +632,7 @@ module.exports = function checks({ url, calc, grabUrl, artefacts }) {
         else await page.click('[data-offer="compare"]');
         await page.click('#cmd_Nochmal');
       }
+      await page.press('Alt+Shift+V'); // nothing to keep after "Nochmal !"
       const rows = () => page.evaluate(() => [...document.querySelectorAll('#comparison tbody tr')]
         .map((row) => [row.querySelector('th input').value,
           ...[...row.cells].slice(2, -1).map((cell) => cell.textContent)]));
