@@ -26,10 +26,16 @@ void reportFailure(bool done, const std::string &surface)
 } // namespace
 
 CanvasSurface::CanvasSurface(const ControlDesign &design)
-    : m_name(design.name)
-    , m_extent(design.extent)
-    , m_xScale(innerPixels(design.width) / design.extent.width)
-    , m_yScale(innerPixels(design.height) / design.extent.height)
+    : CanvasSurface(std::string(design.name), design.extent, innerPixels(design.width),
+                    innerPixels(design.height))
+{}
+
+CanvasSurface::CanvasSurface(std::string name, LogicalExtent extent, double widthPixels,
+                             double heightPixels)
+    : m_name(std::move(name))
+    , m_extent(extent)
+    , m_xScale(widthPixels / extent.width)
+    , m_yScale(heightPixels / extent.height)
 {}
 
 void CanvasSurface::drawLine(float x1, float y1, float x2, float y2, Rgb colour)

@@ -15,6 +15,8 @@ class CanvasSurface : public DrawingSurface
 {
 public:
     explicit CanvasSurface(const ControlDesign &design);
+    // A canvas of the page outside the window, of the given size in CSS pixels, no frame.
+    CanvasSurface(std::string name, LogicalExtent extent, double widthPixels, double heightPixels);
 
     LogicalExtent extent() const override { return m_extent; }
     int drawWidth() const override { return m_width; }

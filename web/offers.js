@@ -2,7 +2,8 @@
 // The result's offers: a bar under the window, shown after a "Rechne !" that ran through and
 // hidden again by the next press, with the desktop window's offers as the browser can make
 // them: the results copied as a table, the window saved as PNG or SVG (downloaded), printed,
-// and the section of the measurement uncertainty opened or closed (uncertaintysection.js).
+// the body kept for comparison (comparisonsection.js), and the section of the measurement
+// uncertainty opened or closed (uncertaintysection.js).
 // Each button also answers to its key, Alt+Shift and a letter (aria-keyshortcuts), which no
 // browser takes for itself; a failure is reported in the window's error dialog.
 const ResultOffers = {
@@ -64,6 +65,10 @@ const ResultOffers = {
         run: async () => download(WindowPicture.svg(page.windowElement, page.charts,
           document.title), `${bodyName()}.svg`),
       },
+      compare: {
+        failure: 'Die Masse wurde nicht zum Vergleich hinzugefügt.',
+        run: async () => page.comparison.add(),
+      },
       uncertainty: {
         failure: 'Die Messunsicherheit konnte nicht geöffnet werden.',
         run: async () => {
@@ -107,6 +112,7 @@ const ResultOffers = {
     });
 
     return {
+      copyText,
       show(shown) {
         bar.hidden = !shown;
         status.textContent = '';

@@ -4,8 +4,9 @@
 // only does for it what the window toolkit does on the desktop: make the controls of the
 // design it hands over and name them for screen readers, show and hide them, move them, read
 // and write the text boxes, resize the window, draw on the chart canvases, and show an error
-// report as a modal dialog. What a press leaves is handed to the result's offers (offers.js)
-// and the section of its measurement uncertainty (uncertaintysection.js).
+// report as a modal dialog. What a press leaves is handed to the result's offers (offers.js),
+// the section of its measurement uncertainty (uncertaintysection.js) and the comparison
+// (comparisonsection.js).
 (function () {
   const elements = new Map(); // control name -> element
   const charts = new Map(); // surface name -> { context scaled to CSS pixels, operations }
@@ -302,8 +303,12 @@
     const uncertainty = UncertaintySection.attach({ design, elements, showReport,
       decimalSeparator: toolkit.decimalSeparator,
       toggleButton: document.querySelector('[data-offer="uncertainty"]') });
-    const offers = ResultOffers.attach({ design, elements, charts, windowElement,
-      decimalSeparator: toolkit.decimalSeparator, showReport, uncertainty });
+    const offerParts = { design, elements, charts, windowElement,
+      decimalSeparator: toolkit.decimalSeparator, showReport, uncertainty };
+    const offers = ResultOffers.attach(offerParts);
+    const comparison = ComparisonSection.attach({ module, elements, charts, showReport,
+      decimalSeparator: toolkit.decimalSeparator, copyText: offers.copyText });
+    offerParts.comparison = comparison;
     SeriesSection.attach({ decimalSeparator: toolkit.decimalSeparator, showReport });
     // The result is offered after a "Rechne !" that ran through, until the next press that
     // is not put back.
@@ -313,6 +318,7 @@
         const offered = !report && elements.get('cmd_Nochmal').style.display !== 'none';
         offers.show(offered);
         uncertainty.show(offered);
+        comparison.show(offered);
       }
       if (report) showReport(report);
     };

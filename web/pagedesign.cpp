@@ -2,7 +2,7 @@
 
 #include "controlgeometry.h"
 #include "controltable.h"
-#include "numbertext.h"
+#include "pagejsonwriter.h"
 #include "twips.h"
 #include "windowdesign.h"
 
@@ -55,68 +55,7 @@ int tabPosition(std::string_view name)
     return found == std::end(order) ? 0 : static_cast<int>(found - std::begin(order)) + 1;
 }
 
-// A small JSON writer of its own: the page reads this at every start, and a general JSON
-// library costs the WebAssembly build far more time than the few fields here need.
-class DesignWriter
-{
-public:
-    void text(std::string_view key, std::string_view value)
-    {
-        field(key);
-        m_json += '"';
-        for (const char c : value) {
-            if (c == '"' || c == '\\')
-                m_json += '\\';
-            m_json += c;
-        }
-        m_json += '"';
-    }
-    void number(std::string_view key, double value)
-    {
-        field(key);
-        m_json += numberText(value, std::chars_format::general, 17);
-    }
-    void flag(std::string_view key, bool value)
-    {
-        field(key);
-        m_json += value ? "true" : "false";
-    }
-    void numbers(std::string_view key, std::initializer_list<double> values)
-    {
-        field(key);
-        m_json += '[';
-        for (const double value : values) {
-            if (m_json.back() != '[')
-                m_json += ',';
-            m_json += numberText(value, std::chars_format::general, 17);
-        }
-        m_json += ']';
-    }
-    void open(std::string_view key, char bracket)
-    {
-        field(key);
-        m_json += bracket;
-    }
-    void close(char bracket) { m_json += bracket; }
-
-    std::string take() { return std::move(m_json); }
-
-private:
-    void field(std::string_view key)
-    {
-        if (!m_json.empty() && m_json.back() != '{' && m_json.back() != '[')
-            m_json += ',';
-        if (!key.empty()) {
-            m_json += '"';
-            m_json += key;
-            m_json += "\":";
-        }
-    }
-
-    std::string m_json;
-};
-
-void writeControl(DesignWriter &json, const ControlDesign &design)
+void writeControl(PageJsonWriter &json, const ControlDesign &design)
 {
     const TwipsRect rect = controlRect(design);
     json.open({}, '{');
@@ -169,7 +108,7 @@ constexpr CopiedBox copiedBoxes[] = {
     {"txt_kappaGrenz", true},
 };
 
-void writeCopiedBox(DesignWriter &json, const CopiedBox &copied)
+void writeCopiedBox(PageJsonWriter &json, const CopiedBox &copied)
 {
     json.open({}, '{');
     json.text("box", copied.box);
@@ -181,7 +120,7 @@ void writeCopiedBox(DesignWriter &json, const CopiedBox &copied)
 
 std::string pageDesignJson()
 {
-    DesignWriter json;
+    PageJsonWriter json;
     json.open({}, '{');
     json.text("caption", windowDesign::caption);
     json.numbers("clientPixels",

@@ -9,7 +9,7 @@ file(COPY ${pageFiles} ${README} DESTINATION ${STAGING}/${NAME})
 # One zip in the folder: those of earlier versions go.
 get_filename_component(zipDir ${ZIP} DIRECTORY)
 file(GLOB earlier ${zipDir}/quelbor-web-*.zip)
-if(earlier)
+if(earlier) # none on the first build, where file(REMOVE) without a file fails
   file(REMOVE ${earlier})
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip ${NAME}

@@ -3,8 +3,9 @@
 // order and control positions, results under a German and an English browser language and
 // under a language that is no tag ("C"), the window's error reports, faults of the page put
 // back, "Nochmal !", names for screen readers, axe-core, and the result's offers (copy, PNG,
-// SVG, print), and the measurement uncertainty's section: its tables against quelbor-calc's
-// "uncertainty", its cancelling. Expected numbers come from quelbor-calc for the same inputs.
+// SVG, print), the measurement uncertainty's section: its tables against quelbor-calc's
+// "uncertainty", its cancelling; the comparison's section and what the browser keeps of it.
+// Expected numbers come from quelbor-calc for the same inputs.
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
@@ -699,6 +700,97 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
         assert.deepEqual(await page.failures(), []);
       } finally {
         fs.rmSync(folder, { recursive: true, force: true });
+      }
+    },
+
+    // Three bodies kept from the result bar (by its key and its button) show in the section
+    // "Vergleich" as rows with quelbor-calc's results and as curves of three colours on each
+    // chart; the copied table holds the rows; a new opening of the page finds them again
+    // (local storage); a removed row stays removed; "Vergleich leeren" empties it for good.
+    async comparisonKeepsBodiesThroughAReopening(engine) {
+      let page = await engine.open(url, 'de-DE');
+      await page.evaluate(() => localStorage.clear());
+      page = await engine.open(url, 'de-DE');
+      await page.evaluate(installCaptures);
+      const bodies = [['Ton A', {}], ['Ton A + Sand', { txt_Xanf: '0,3', txt_ksiSE: '4,5' }],
+        ['Ton B', { txt_ksiSE: '8', txt_kappaMess: '20', txt_KappaSteig: '9' }]];
+      // Each body's inputs are those of the one before with its changes.
+      let changed = {};
+      const expected = bodies.map(([name, change]) => {
+        changed = { ...changed, ...change };
+        const inputs = { ...changed, txt_Massebezeichnung: name };
+        const typed = copiedBoxes.slice(0, 8).map((box, i) => inputs[box] ?? defaultInputs[i]);
+        const { results } = nativeReport(changed, ',');
+        return [...typed, ...resultBoxes.map((box) => results[box]), ''];
+      });
+      for (const [i, [name, change]] of bodies.entries()) {
+        await typeInputs(page, { txt_Massebezeichnung: name, ...change });
+        await page.click('#cmd_Rechne');
+        if (i === 0) await page.press('Alt+Shift+V');
+        else await page.click('[data-offer="compare"]');
+        await page.click('#cmd_Nochmal');
+      }
+      await page.press('Alt+Shift+V'); // nothing to keep after "Nochmal !"
+      const rows = () => page.evaluate(() => [...document.querySelectorAll('#comparison tbody tr')]
+        .map((row) => [row.querySelector('th input').value,
+          ...[...row.cells].slice(2, -1).map((cell) => cell.textContent)]));
+      assert.deepEqual(await rows(), expected);
+      const inks = await page.evaluate((colours) => ['diffusivity', 'shrinkage'].map((chart) => {
+        const canvas = document.getElementById(`comparison-${chart}`);
+        const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        return colours.map((colour) => {
+          let count = 0;
+          for (let at = 0; at < data.length; at += 4)
+            if (colour.every((value, c) => Math.abs(data[at + c] - value) <= 12)) ++count;
+          return count;
+        });
+      }), [[0, 114, 178], [213, 94, 0], [0, 158, 115]]);
+      for (const counts of inks) assert.ok(counts.every((count) => count >= 20), `${inks}`);
+      await page.click('#comparison-copy');
+      const captions = await page.evaluate(() => [...document.querySelectorAll(
+        '#comparison thead th')].slice(1, -1).map((cell) => cell.textContent));
+      assert.deepEqual(await captured(page, 'clipboard', 1), [{ via: 'Clipboard API',
+        text: [captions, ...expected].map((line) => `${line.join('\t')}\n`).join('') }]);
+      await keep(page, engine, 'comparison', 'body');
+      assert.deepEqual(await axeViolations(page), [], 'comparison');
+
+      page = await engine.open(url, 'de-DE');
+      assert.deepEqual(await rows(), expected);
+      await page.click('#comparison tbody tr:nth-child(2) [data-action="remove"]');
+      assert.deepEqual(await rows(), [expected[0], expected[2]]);
+      page = await engine.open(url, 'de-DE');
+      assert.deepEqual(await rows(), [expected[0], expected[2]]);
+      await page.click('#comparison-clear');
+      assert.deepEqual([await rows(), await visible(page, 'comparison')], [[], false]);
+      page = await engine.open(url, 'de-DE');
+      assert.deepEqual([await rows(), await visible(page, 'comparison')], [[], false]);
+      assert.deepEqual(await page.failures(), []);
+    },
+
+    // What the browser keeps for the comparison is read with care: what is no list of bodies
+    // is passed over, a body that fails shows its error in its row.
+    async comparisonPassesOverWhatItCannotRead(engine) {
+      const failing = ['Ton X', ['1850', '1', '0,185', '6,2', '45', '20,5', '7']];
+      const { error } = nativeReport({ txt_Xanf: '1' }, ',');
+      const kept = [
+        ['not JSON', '{"bodies": [', []],
+        ['no list', '{"bodies": 5}', []],
+        ['null', 'null', []],
+        ['bodies of every kind', JSON.stringify({ bodies: [null, 7, { name: 'Ton Y', texts: [1] },
+          { name: failing[0], texts: failing[1], shown: false },
+          { name: 'Ton Z', texts: ['1\n2', '', '', '', '', '', ''] }] }),
+        [[failing[0], '1850', '1', '6,2', '45', '20,5', '0,185', '7', '', '', '', '', '', '',
+          `Laufzeitfehler ${error.number}: ${error.text}`]]],
+      ];
+      for (const [what, text, expected] of kept) {
+        let page = await engine.open(url, 'de-DE');
+        await page.evaluate((stored) => localStorage.setItem('quelbor-vergleich', stored), text);
+        page = await engine.open(url, 'de-DE');
+        assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll(
+          '#comparison tbody tr')].map((row) => [row.querySelector('th input').value,
+          ...[...row.cells].slice(2, -1).map((cell) => cell.textContent)])), expected, what);
+        assert.deepEqual(await page.failures(), [], what);
+        await page.evaluate(() => localStorage.clear());
       }
     },
 
