@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <locale.h>
 #include <optional>
 #include <utility>
 
@@ -129,6 +130,29 @@ void workbookText(std::string_view text, std::string &out)
     }
 }
 
+// libxlsxwriter prints numbers with the C library's printf, whose decimal mark follows the
+// locale: in a program that took German regional settings it would write "0,382" into the
+// worksheet, which no spreadsheet reads. While it writes, this thread takes the C locale's.
+class PointNumbers
+{
+public:
+    PointNumbers()
+        : m_previous(uselocale(pointLocale()))
+    {}
+    ~PointNumbers() { uselocale(m_previous); }
+    PointNumbers(const PointNumbers &) = delete;
+    PointNumbers &operator=(const PointNumbers &) = delete;
+
+private:
+    static locale_t pointLocale()
+    {
+        static const locale_t locale = newlocale(LC_ALL_MASK, "C", nullptr);
+        return locale;
+    }
+
+    locale_t m_previous;
+};
+
 XlsxFailure failure(lxw_error error)
 {
     std::string reason = lxw_strerror(error);
@@ -177,6 +201,7 @@ void XlsxTable::write(std::uint16_t column, std::string_view text, bool numbers)
 {
     if (m_row >= LXW_ROW_MAX)
         throw XlsxFailure("the table has more rows than a worksheet holds (1048576)");
+    const PointNumbers pointNumbers;
     lxw_error error = LXW_NO_ERROR;
     errno = 0;
     const auto number = numbers ? numberIn(text) : std::nullopt;
@@ -210,6 +235,7 @@ lxw_format *XlsxTable::decimalsFormat(std::size_t decimals)
 
 void XlsxTable::close()
 {
+    const PointNumbers pointNumbers;
     lxw_workbook *workbook = std::exchange(m_workbook, nullptr);
     errno = 0;
     const lxw_error error = workbook_close(workbook);
