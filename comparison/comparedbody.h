@@ -28,6 +28,7 @@ struct ComparedBody
     InputTexts texts;
     std::vector<std::string> results;
     std::string error;      // empty, "Laufzeitfehler N: …", or why the row could not be read
+    bool calculated = true; // false for a row of a table that could not be read
     bool shown = true;      // in the charts
     std::size_t colour = 0; // index into bodyPalette
     std::vector<BodyLine> kappaLines;

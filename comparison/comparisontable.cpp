@@ -3,7 +3,6 @@
 #include "batchcolumns.h"
 #include "bodycolumns.h"
 #include "displayedresults.h"
-#include "safefile.h"
 #include "tablereader.h"
 
 #include <algorithm>
@@ -50,6 +49,7 @@ std::string readRows(TableReader &reader, const BatchColumns &columns,
         if (!malformed.empty()) {
             ComparedBody body;
             body.name = std::move(name);
+            body.calculated = false;
             body.error =
                 "Zeile " + std::to_string(row.line) + " kann nicht gelesen werden: " + malformed;
             bodies.push_back(std::move(body));
@@ -167,14 +167,6 @@ std::string comparisonTableText(std::span<const ComparedBody> bodies)
     writeLine(cells.header);
     std::for_each(cells.rows.begin(), cells.rows.end(), writeLine);
     return text;
-}
-
-void saveComparisonTable(std::span<const ComparedBody> bodies, const std::string &path)
-{
-    const std::string text = comparisonTableText(bodies);
-    SafeFile file(path);
-    file.write(text.data(), text.size());
-    file.commit();
 }
 
 } // namespace quelbor

@@ -1,4 +1,5 @@
 #include "batchcolumns.h"
+#include "comparisonfile.h"
 #include "comparisonlist.h"
 #include "comparisontable.h"
 #include "tablereader.h"
