@@ -39,6 +39,10 @@ struct ComparedBody
 // chart operations.
 ComparedBody calculateBody(std::string name, const InputTexts &texts);
 
+// A body of a table's row that could not be read: its name, no input texts (none were read,
+// and a saved table must not give the row texts it never had), and why.
+ComparedBody unreadBody(std::string name, std::string error);
+
 // The operations of each chart's grid, which every body's chart starts with.
 const std::vector<SurfaceOperation> &diffusivityGridOperations();
 const std::vector<SurfaceOperation> &shrinkageGridOperations();

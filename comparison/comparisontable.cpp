@@ -47,12 +47,9 @@ std::string readRows(TableReader &reader, const BatchColumns &columns,
             malformed = std::to_string(row.count) + " Zellen, wo die Kopfzeile " +
                         std::to_string(width) + " hat";
         if (!malformed.empty()) {
-            ComparedBody body;
-            body.name = std::move(name);
-            body.calculated = false;
-            body.error =
-                "Zeile " + std::to_string(row.line) + " kann nicht gelesen werden: " + malformed;
-            bodies.push_back(std::move(body));
+            bodies.push_back(
+                unreadBody(std::move(name), "Zeile " + std::to_string(row.line) +
+                                                " kann nicht gelesen werden: " + malformed));
             continue;
         }
         columns.readTexts(row.cells, texts);

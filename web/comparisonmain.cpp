@@ -126,11 +126,7 @@ EMSCRIPTEN_KEEPALIVE void quelbor_comparison_add(const char *name, const char *i
 // Keeps a body of the name whose row of a table could not be read, with why, as it was opened.
 EMSCRIPTEN_KEEPALIVE void quelbor_comparison_add_unread(const char *name, const char *error)
 {
-    ComparedBody body;
-    body.name = name;
-    body.calculated = false;
-    body.error = error;
-    comparison().add(std::move(body));
+    comparison().add(unreadBody(name, error));
 }
 
 // Adds the bodies of the table at the path of the module's file system, read and calculated as

@@ -140,6 +140,7 @@ TEST(ComparisonTable, RowsKeepTheirErrorAndTheWindowsTexts)
               "Laufzeitfehler 5: Ungültiger Prozeduraufruf oder ungültiges Argument");
     EXPECT_EQ(opened.bodies[2].error.rfind("Zeile 4 kann nicht gelesen werden: ", 0), 0u)
         << opened.bodies[2].error;
+    EXPECT_EQ(opened.bodies[2].texts, (InputTexts{"", "", "", "", "", "", ""}));
 }
 
 struct RefusalCase
