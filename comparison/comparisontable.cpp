@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -143,8 +144,8 @@ ComparisonCells comparisonTableCells(std::span<const ComparedBody> bodies)
     for (const ComparedBody &body : bodies) {
         std::vector<std::string> &row = cells.rows.emplace_back();
         row.push_back(body.name);
-        for (const InputField &field : inputFields)
-            row.push_back(body.texts.*field.text);
+        std::transform(inputFields.begin(), inputFields.end(), std::back_inserter(row),
+                       [&body](const InputField &field) { return body.texts.*field.text; });
         for (std::size_t result = 0; result < resultCount; ++result)
             row.push_back(result < body.results.size() ? body.results[result] : std::string());
         row.push_back(body.error);

@@ -360,10 +360,11 @@ const ComparisonSection = {
 
     try {
       restore();
+      show();
     } catch {
       call('quelbor_comparison_clear', null, [], []);
+      show();
     }
-    show();
 
     let offered = null; // the name and input texts of the last "Rechne !" that ran through
     return {
