@@ -53,8 +53,8 @@ std::optional<BatchColumns> BatchColumns::fromHeader(const std::vector<std::stri
     for (const std::string &name : names)
         ++uses[name];
     for (std::size_t column = 0; column < names.size(); ++column) {
-        columns.m_results.push_back(std::ranges::find(resultNames, names[column]) !=
-                                    resultNames.end());
+        columns.m_results.push_back(
+            std::find(resultNames.begin(), resultNames.end(), names[column]) != resultNames.end());
         columns.m_uniqueNames.push_back(uses[names[column]] == 1
                                             ? names[column]
                                             : names[column] + "#" + std::to_string(column + 1));
