@@ -149,7 +149,8 @@ EMSCRIPTEN_KEEPALIVE double quelbor_comparison_largest_table()
     return static_cast<double>(largestTableBytes);
 }
 
-// The comparison as the CSV table the desktop's "Speichern …" writes.
+// The comparison as the CSV table the desktop's "Speichern …" writes, ended by a zero byte (a
+// name holds none).
 EMSCRIPTEN_KEEPALIVE const char *quelbor_comparison_table()
 {
     return handedBack(comparisonTableText(comparison().bodies()));

@@ -351,10 +351,12 @@ const ComparisonSection = {
       const [file] = event.dataTransfer.files;
       if (file) open(file);
     });
-    // "Speichern …": the table the desktop's window saves, as a download.
+    // "Speichern …": the table the desktop's window saves, as a download. Its bytes are taken
+    // as they are: a text decoder would drop the byte-order mark.
     $('#comparison-save').addEventListener('click', () => {
-      downloadBlob(new Blob([call('quelbor_comparison_table', 'string', [], [])],
-        { type: 'text/csv' }), 'Vergleich.csv');
+      const table = call('quelbor_comparison_table', 'number', [], []);
+      const bytes = module.HEAPU8.slice(table, module.HEAPU8.indexOf(0, table));
+      downloadBlob(new Blob([bytes], { type: 'text/csv' }), 'Vergleich.csv');
       say('Vergleich.csv gespeichert');
     });
 
