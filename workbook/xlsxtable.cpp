@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <locale.h>
 #include <optional>
 #include <utility>
 
@@ -129,6 +130,33 @@ void workbookText(std::string_view text, std::string &out)
     }
 }
 
+// libxlsxwriter writes numbers with printf, which takes its decimal separator from the locale:
+// while it works, the thread's numbers are written in the C locale's, whatever the regional
+// settings the program runs under.
+class CNumbers
+{
+public:
+    CNumbers()
+        : m_before(cLocale() ? uselocale(cLocale()) : nullptr)
+    {}
+    ~CNumbers()
+    {
+        if (m_before)
+            uselocale(m_before);
+    }
+    CNumbers(const CNumbers &) = delete;
+    CNumbers &operator=(const CNumbers &) = delete;
+
+private:
+    static locale_t cLocale()
+    {
+        static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", nullptr);
+        return c;
+    }
+
+    locale_t m_before;
+};
+
 XlsxFailure failure(lxw_error error)
 {
     std::string reason = lxw_strerror(error);
@@ -178,6 +206,7 @@ void XlsxTable::write(std::uint16_t column, std::string_view text, bool numbers)
     if (m_row >= LXW_ROW_MAX)
         throw XlsxFailure("the table has more rows than a worksheet holds (1048576)");
     lxw_error error = LXW_NO_ERROR;
+    const CNumbers cNumbers; // a row is written out when the next one starts
     errno = 0;
     const auto number = numbers ? numberIn(text) : std::nullopt;
     if (number) {
@@ -211,6 +240,7 @@ lxw_format *XlsxTable::decimalsFormat(std::size_t decimals)
 void XlsxTable::close()
 {
     lxw_workbook *workbook = std::exchange(m_workbook, nullptr);
+    const CNumbers cNumbers;
     errno = 0;
     const lxw_error error = workbook_close(workbook);
     if (error != LXW_NO_ERROR)
