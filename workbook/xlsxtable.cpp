@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <clocale>
 #include <cstring>
-#include <locale.h>
 #include <optional>
 #include <utility>
 
