@@ -77,28 +77,28 @@ const ComparisonSection = {
     const isUnread = (body) => body !== null && typeof body === 'object' && isText(body.name) &&
       isText(body.unread) && body.unread !== '';
     const isBody = (body) => isUnread(body) || (body !== null && typeof body === 'object' &&
-      isText(body.name) && Array.isArray(body.texts) && body.texts.length === this.inputBoxes.length &&
+      isText(body.name) && Array.isArray(body.texts) &&
+      body.texts.length === this.inputBoxes.length &&
       body.texts.every((text) => isText(text) && !/[\r\n]/.test(text)));
-    // Returns how many bodies it found.
     const restore = () => {
       let kept;
       try {
         kept = JSON.parse(localStorage.getItem(this.storageKey) ?? 'null');
       } catch {
-        return 0;
+        return;
       }
-      if (!Array.isArray(kept?.bodies)) return 0;
+      if (!Array.isArray(kept?.bodies)) return;
       const bodies = kept.bodies.filter(isBody).slice(0, this.mostBodies);
       bodies.forEach((body, row) => {
         if (isUnread(body)) {
-          call('quelbor_comparison_add_unread', null, ['string', 'string'], [body.name, body.unread]);
+          call('quelbor_comparison_add_unread', null, ['string', 'string'],
+            [body.name, body.unread]);
         } else {
           add(body.name, body.texts);
         }
         if (body.shown === false)
           call('quelbor_comparison_set_shown', 'number', ['number', 'number'], [row, 0]);
       });
-      return bodies.length;
     };
 
     // The charts: a canvas each, drawn on by the module through the page's toolkit, named for
