@@ -130,31 +130,27 @@ void workbookText(std::string_view text, std::string &out)
     }
 }
 
-// libxlsxwriter writes numbers with printf, which takes its decimal separator from the locale:
-// while it works, the thread's numbers are written in the C locale's, whatever the regional
-// settings the program runs under.
-class CNumbers
+// libxlsxwriter prints numbers with the C library's printf, whose decimal mark follows the
+// locale: in a program that took German regional settings it would write "0,382" into the
+// worksheet, which no spreadsheet reads. While it writes, this thread takes the C locale's.
+class PointNumbers
 {
 public:
-    CNumbers()
-        : m_before(cLocale() ? uselocale(cLocale()) : nullptr)
+    PointNumbers()
+        : m_previous(uselocale(pointLocale()))
     {}
-    ~CNumbers()
-    {
-        if (m_before)
-            uselocale(m_before);
-    }
-    CNumbers(const CNumbers &) = delete;
-    CNumbers &operator=(const CNumbers &) = delete;
+    ~PointNumbers() { uselocale(m_previous); }
+    PointNumbers(const PointNumbers &) = delete;
+    PointNumbers &operator=(const PointNumbers &) = delete;
 
 private:
-    static locale_t cLocale()
+    static locale_t pointLocale()
     {
-        static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", nullptr);
-        return c;
+        static const locale_t locale = newlocale(LC_ALL_MASK, "C", nullptr);
+        return locale;
     }
 
-    locale_t m_before;
+    locale_t m_previous;
 };
 
 XlsxFailure failure(lxw_error error)
@@ -205,8 +201,8 @@ void XlsxTable::write(std::uint16_t column, std::string_view text, bool numbers)
 {
     if (m_row >= LXW_ROW_MAX)
         throw XlsxFailure("the table has more rows than a worksheet holds (1048576)");
+    const PointNumbers pointNumbers;
     lxw_error error = LXW_NO_ERROR;
-    const CNumbers cNumbers; // a row is written out when the next one starts
     errno = 0;
     const auto number = numbers ? numberIn(text) : std::nullopt;
     if (number) {
@@ -239,8 +235,8 @@ lxw_format *XlsxTable::decimalsFormat(std::size_t decimals)
 
 void XlsxTable::close()
 {
+    const PointNumbers pointNumbers;
     lxw_workbook *workbook = std::exchange(m_workbook, nullptr);
-    const CNumbers cNumbers;
     errno = 0;
     const lxw_error error = workbook_close(workbook);
     if (error != LXW_NO_ERROR)
