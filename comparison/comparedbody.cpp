@@ -80,4 +80,14 @@ ComparedBody calculateBody(std::string name, const InputTexts &texts)
     return body;
 }
 
+ComparedBody unreadBody(std::string name, std::string error)
+{
+    ComparedBody body;
+    body.name = std::move(name);
+    body.texts = {"", "", "", "", "", "", ""};
+    body.calculated = false;
+    body.error = std::move(error);
+    return body;
+}
+
 } // namespace quelbor

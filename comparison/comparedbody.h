@@ -28,6 +28,7 @@ struct ComparedBody
     InputTexts texts;
     std::vector<std::string> results;
     std::string error;      // empty, "Laufzeitfehler N: …", or why the row could not be read
+    bool calculated = true; // false for a row of a table that could not be read
     bool shown = true;      // in the charts
     std::size_t colour = 0; // index into bodyPalette
     std::vector<BodyLine> kappaLines;
@@ -37,6 +38,10 @@ struct ComparedBody
 // The body as the window calculates it on a press of "Rechne !": the same press, results and
 // chart operations.
 ComparedBody calculateBody(std::string name, const InputTexts &texts);
+
+// A body of a table's row that could not be read: its name, no input texts (none were read,
+// and a saved table must not give the row texts it never had), and why.
+ComparedBody unreadBody(std::string name, std::string error);
 
 // The operations of each chart's grid, which every body's chart starts with.
 const std::vector<SurfaceOperation> &diffusivityGridOperations();

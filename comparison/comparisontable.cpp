@@ -3,7 +3,6 @@
 #include "batchcolumns.h"
 #include "bodycolumns.h"
 #include "displayedresults.h"
-#include "safefile.h"
 #include "tablereader.h"
 
 #include <algorithm>
@@ -49,11 +48,9 @@ std::string readRows(TableReader &reader, const BatchColumns &columns,
             malformed = std::to_string(row.count) + " Zellen, wo die Kopfzeile " +
                         std::to_string(width) + " hat";
         if (!malformed.empty()) {
-            ComparedBody body;
-            body.name = std::move(name);
-            body.error =
-                "Zeile " + std::to_string(row.line) + " kann nicht gelesen werden: " + malformed;
-            bodies.push_back(std::move(body));
+            bodies.push_back(
+                unreadBody(std::move(name), "Zeile " + std::to_string(row.line) +
+                                                " kann nicht gelesen werden: " + malformed));
             continue;
         }
         columns.readTexts(row.cells, texts);
@@ -168,14 +165,6 @@ std::string comparisonTableText(std::span<const ComparedBody> bodies)
     writeLine(cells.header);
     std::for_each(cells.rows.begin(), cells.rows.end(), writeLine);
     return text;
-}
-
-void saveComparisonTable(std::span<const ComparedBody> bodies, const std::string &path)
-{
-    const std::string text = comparisonTableText(bodies);
-    SafeFile file(path);
-    file.write(text.data(), text.size());
-    file.commit();
 }
 
 } // namespace quelbor

@@ -43,8 +43,4 @@ ComparisonCells comparisonTableCells(std::span<const ComparedBody> bodies);
 // body: its name, the seven inputs as typed, the six results with a decimal comma, its error.
 std::string comparisonTableText(std::span<const ComparedBody> bodies);
 
-// Writes it through a SafeFile; throws FileError when it cannot be written, and the old file
-// stays.
-void saveComparisonTable(std::span<const ComparedBody> bodies, const std::string &path);
-
 } // namespace quelbor

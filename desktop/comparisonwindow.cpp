@@ -1,6 +1,7 @@
 #include "comparisonwindow.h"
 
 #include "comparisoncolumns.h"
+#include "comparisonfile.h"
 #include "comparisontable.h"
 #include "comparisontablemodel.h"
 #include "overlaychartpanel.h"

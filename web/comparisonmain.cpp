@@ -1,10 +1,11 @@
 // The functions the section "Vergleich" of the page calls (comparisonsection.js): the bodies kept
 // for comparison, each calculated by the window's press, their table, both charts drawn onto
-// canvases of the page by the same overlay drawing as the desktop's window "Vergleich", and the
-// table for the clipboard.
+// canvases of the page by the same overlay drawing as the desktop's window "Vergleich", the
+// table for the clipboard, and the tables it is opened from and saved as, those of the desktop.
 #include "canvassurface.h"
 #include "comparisoncolumns.h"
 #include "comparisonlist.h"
+#include "comparisontable.h"
 #include "overlaychart.h"
 #include "pagejsonwriter.h"
 
@@ -97,6 +98,7 @@ void writeBody(PageJsonWriter &json, const ComparedBody &body, std::string_view 
         json.text({}, cellText(body, column, separator));
     json.close(']');
     json.text("error", body.error);
+    json.flag("calculated", body.calculated);
     json.flag("shown", body.shown);
     writeColour(json, overlayColour(body, LineRole::Curve));
     json.close('}');
@@ -119,6 +121,39 @@ EMSCRIPTEN_KEEPALIVE void quelbor_comparison_add(const char *name, const char *i
         lines.remove_prefix(std::min(end + 1, lines.size()));
     }
     comparison().add(calculateBody(name, texts));
+}
+
+// Keeps a body of the name whose row of a table could not be read, with why, as it was opened.
+EMSCRIPTEN_KEEPALIVE void quelbor_comparison_add_unread(const char *name, const char *error)
+{
+    comparison().add(unreadBody(name, error));
+}
+
+// Adds the bodies of the table at the path of the module's file system, read and calculated as
+// the desktop's "Öffnen …" does; returns why the file is refused (and adds nothing), or an
+// empty text.
+EMSCRIPTEN_KEEPALIVE const char *quelbor_comparison_open(const char *path)
+{
+    TableOpening opening = openComparisonTable(path);
+    if (opening.refusal.empty()) {
+        for (ComparedBody &body : opening.bodies)
+            comparison().add(std::move(body));
+    }
+    return handedBack(std::move(opening.refusal));
+}
+
+// The largest table opened, in bytes: of a larger file the page hands over one byte more, for
+// the refusal.
+EMSCRIPTEN_KEEPALIVE double quelbor_comparison_largest_table()
+{
+    return static_cast<double>(largestTableBytes);
+}
+
+// The comparison as the CSV table the desktop's "Speichern …" writes, ended by a zero byte (a
+// name holds none).
+EMSCRIPTEN_KEEPALIVE const char *quelbor_comparison_table()
+{
+    return handedBack(comparisonTableText(comparison().bodies()));
 }
 
 // Each returns 1 when done, 0 when there is no such row.

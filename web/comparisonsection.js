@@ -2,11 +2,14 @@
 // The section "Vergleich" under the window: the bodies kept by "Zum Vergleich hinzufügen" of the
 // result's offers, one row a body (shown in the charts or not, name to rename, the seven inputs
 // and six results as the table of the desktop's window "Vergleich" shows them, or its error;
-// moved up and down, removed), both charts with every shown body in its colour and a legend, and
-// the table copied for a spreadsheet. The bodies, their calculation, table cells and charts are
-// the module's (comparisonmain.cpp); this script lays them out. The bodies' names, input texts
-// and whether each is shown are kept in the browser's local storage, so that a reload or a
-// closed tab loses none; their results are calculated again when the page opens.
+// moved up and down, removed), both charts with every shown body in its colour and a legend, the
+// table copied for a spreadsheet, "Öffnen …" of a CSV table (picked or dropped on the section)
+// and "Speichern …" of the comparison as one, the tables of the desktop's window. The bodies,
+// their calculation, table cells, charts and tables are the module's (comparisonmain.cpp); this
+// script lays them out. The bodies' names, input texts and whether each is shown are kept in the
+// browser's local storage, so that a reload or a closed tab loses none; their results are
+// calculated again when the page opens. A row of a table that could not be read is kept with
+// its error instead of its input texts.
 const ComparisonSection = {
   storageKey: 'quelbor-vergleich',
   inputBoxes: ['txt_rhoSE', 'txt_Xanf', 'txt_Xmess', 'txt_ksiSE', 'txt_kappaMess',
@@ -25,13 +28,17 @@ const ComparisonSection = {
     const section = document.createElement('section');
     section.id = 'comparison';
     section.setAttribute('aria-labelledby', 'comparison-title');
-    section.hidden = true;
     section.innerHTML = `<h2 id="comparison-title">Vergleich</h2>
       <div class="comparison-actions">
+        <button type="button" id="comparison-open">Öffnen …</button>
+        <input type="file" id="comparison-file" accept=".csv,.txt,text/csv,text/plain" hidden>
+        <button type="button" id="comparison-save">Speichern …</button>
         <button type="button" id="comparison-copy">Tabelle kopieren</button>
         <button type="button" id="comparison-clear">Vergleich leeren</button>
         <span id="comparison-status" role="status"></span>
       </div>
+      <p id="comparison-empty">Noch keine Masse im Vergleich: „Zum Vergleich hinzufügen“ nach
+        „Rechne !“, oder eine CSV-Tabelle öffnen oder hierher ziehen.</p>
       <div class="comparison-scroll" role="region" aria-labelledby="comparison-caption" tabindex="0">
         <table id="comparison-table"><caption id="comparison-caption">Massen im Vergleich</caption>
           <thead></thead><tbody></tbody></table>
@@ -50,12 +57,14 @@ const ComparisonSection = {
     const current = () =>
       JSON.parse(call('quelbor_comparison_json', 'string', ['string'], [page.decimalSeparator()]));
 
-    // Kept as { bodies: [{ name, texts: [seven texts], shown }] }.
+    // Kept as { bodies: [{ name, texts: [seven texts], shown }] }; a body whose row of a table
+    // could not be read as { name, unread: its error, shown }.
     const store = (bodies) => {
       try {
         if (bodies.length) {
           localStorage.setItem(this.storageKey, JSON.stringify({ bodies: bodies.map(
-            ({ name, texts, shown }) => ({ name, texts, shown })) }));
+            ({ name, texts, shown, calculated, error }) =>
+              (calculated ? { name, texts, shown } : { name, unread: error, shown })) }));
         } else {
           localStorage.removeItem(this.storageKey);
         }
@@ -65,25 +74,31 @@ const ComparisonSection = {
     };
     // Whatever is kept that is no such list, or no such body, is passed over.
     const isText = (text) => typeof text === 'string' && text.length <= 1000;
-    const isBody = (body) => body !== null && typeof body === 'object' && isText(body.name) &&
-      Array.isArray(body.texts) && body.texts.length === this.inputBoxes.length &&
-      body.texts.every((text) => isText(text) && !/[\r\n]/.test(text));
-    // Returns how many bodies it found.
+    const isUnread = (body) => body !== null && typeof body === 'object' && isText(body.name) &&
+      isText(body.unread) && body.unread !== '';
+    const isBody = (body) => isUnread(body) || (body !== null && typeof body === 'object' &&
+      isText(body.name) && Array.isArray(body.texts) &&
+      body.texts.length === this.inputBoxes.length &&
+      body.texts.every((text) => isText(text) && !/[\r\n]/.test(text)));
     const restore = () => {
       let kept;
       try {
         kept = JSON.parse(localStorage.getItem(this.storageKey) ?? 'null');
       } catch {
-        return 0;
+        return;
       }
-      if (!Array.isArray(kept?.bodies)) return 0;
+      if (!Array.isArray(kept?.bodies)) return;
       const bodies = kept.bodies.filter(isBody).slice(0, this.mostBodies);
       bodies.forEach((body, row) => {
-        add(body.name, body.texts);
+        if (isUnread(body)) {
+          call('quelbor_comparison_add_unread', null, ['string', 'string'],
+            [body.name, body.unread]);
+        } else {
+          add(body.name, body.texts);
+        }
         if (body.shown === false)
           call('quelbor_comparison_set_shown', 'number', ['number', 'number'], [row, 0]);
       });
-      return bodies.length;
     };
 
     // The charts: a canvas each, drawn on by the module through the page's toolkit, named for
@@ -232,10 +247,14 @@ const ComparisonSection = {
     // which its text box already shows.
     const show = (focus, table = true) => {
       const comparison = current();
-      section.hidden = comparison.bodies.length === 0;
+      const empty = comparison.bodies.length === 0;
+      $('#comparison-empty').hidden = !empty;
+      for (const part of ['.comparison-scroll', '.comparison-charts']) $(part).hidden = empty;
+      for (const action of ['#comparison-save', '#comparison-copy', '#comparison-clear'])
+        $(action).disabled = empty;
       store(comparison.bodies);
       if (table) showTable(comparison, focus);
-      showCharts(comparison);
+      if (!empty) showCharts(comparison);
       return comparison;
     };
     const guarded = (change, focus, table) => {
@@ -289,11 +308,64 @@ const ComparisonSection = {
       if (adding.offsetParent !== null) adding.focus();
     });
 
+    // "Öffnen …": the picked or dropped file into the module's memory (at most one byte more
+    // than the largest table, so that a larger one is refused by its size), read there as the
+    // desktop reads it; a refused file changes nothing.
+    const largest = call('quelbor_comparison_largest_table', 'number', [], []);
+    const picker = $('#comparison-file');
+    const open = async (file) => {
+      const path = '/geoeffnet.csv';
+      say(`Öffnet ${file.name} …`);
+      try {
+        const bytes = new Uint8Array(await file.slice(0, largest + 1).arrayBuffer());
+        module.FS.writeFile(path, bytes);
+        let refusal;
+        try {
+          refusal = call('quelbor_comparison_open', 'string', ['string'], [path]);
+        } finally {
+          module.FS.unlink(path);
+        }
+        if (refusal) {
+          say('');
+          page.showReport(`${file.name} wird nicht geöffnet: ${refusal}`);
+          return;
+        }
+        const { bodies } = show();
+        say(`${file.name} geöffnet (${bodies.length} im Vergleich)`);
+      } catch (error) {
+        say('');
+        page.showReport(`${file.name} wird nicht geöffnet.\n${error.message}`);
+      } finally {
+        picker.value = '';
+      }
+    };
+    $('#comparison-open').addEventListener('click', () => picker.click());
+    picker.addEventListener('change', () => {
+      if (picker.files.length) open(picker.files[0]);
+    });
+    section.addEventListener('dragover', (event) => {
+      if ([...event.dataTransfer.types].includes('Files')) event.preventDefault();
+    });
+    section.addEventListener('drop', (event) => {
+      event.preventDefault();
+      const [file] = event.dataTransfer.files;
+      if (file) open(file);
+    });
+    // "Speichern …": the table the desktop's window saves, as a download. Its bytes are taken
+    // as they are: a text decoder would drop the byte-order mark.
+    $('#comparison-save').addEventListener('click', () => {
+      const table = call('quelbor_comparison_table', 'number', [], []);
+      const bytes = module.HEAPU8.slice(table, module.HEAPU8.indexOf(0, table));
+      downloadBlob(new Blob([bytes], { type: 'text/csv' }), 'Vergleich.csv');
+      say('Vergleich.csv gespeichert');
+    });
+
     try {
-      if (restore()) show();
+      restore();
+      show();
     } catch {
       call('quelbor_comparison_clear', null, [], []);
-      section.hidden = true;
+      show();
     }
 
     let offered = null; // the name and input texts of the last "Rechne !" that ran through

@@ -1,4 +1,5 @@
 #include "batchcolumns.h"
+#include "comparisonfile.h"
 #include "comparisonlist.h"
 #include "comparisontable.h"
 #include "tablereader.h"
@@ -139,6 +140,7 @@ TEST(ComparisonTable, RowsKeepTheirErrorAndTheWindowsTexts)
               "Laufzeitfehler 5: Ungültiger Prozeduraufruf oder ungültiges Argument");
     EXPECT_EQ(opened.bodies[2].error.rfind("Zeile 4 kann nicht gelesen werden: ", 0), 0u)
         << opened.bodies[2].error;
+    EXPECT_EQ(opened.bodies[2].texts, (InputTexts{"", "", "", "", "", "", ""}));
 }
 
 struct RefusalCase

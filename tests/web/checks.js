@@ -4,7 +4,8 @@
 // under a language that is no tag ("C"), the window's error reports, faults of the page put
 // back, "Nochmal !", names for screen readers, axe-core, and the result's offers (copy, PNG,
 // SVG, print), the measurement uncertainty's section: its tables against quelbor-calc's
-// "uncertainty", its cancelling; the comparison's section and what the browser keeps of it.
+// "uncertainty", its cancelling; the comparison's section, what the browser keeps of it, and
+// the CSV tables it opens and saves.
 // Expected numbers come from quelbor-calc for the same inputs.
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
@@ -117,6 +118,18 @@ const seriesTables = [
     'Weiß,1800,1,6\r\n', 'latin1'), 'csv', 'en-US', false],
 ];
 
+// The CSV table "Speichern …" of the comparison writes of rows as the section shows them (in
+// the order of copiedBoxes, then the error): the columns quelbor-calc --batch reads.
+const savedColumns = ['rhoSE', 'Xanf', 'Xmess', 'ksiSE', 'kappaMess', 'thetaMess', 'KappaSteig'];
+function savedComparison(rows) {
+  const lines = [['name', ...savedColumns, ...resultBoxes, 'error'], ...rows.map((row) => {
+    const cell = new Map(copiedBoxes.map((box, i) => [box, row[i]]));
+    return [row[0], ...savedColumns.map((column) => cell.get(`txt_${column}`)),
+      ...resultBoxes.map((box) => cell.get(box)), row.at(-1)];
+  })];
+  return `\ufeff${lines.map((line) => `${line.join(';')}\n`).join('')}`;
+}
+
 module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
   // quelbor-calc's report for the given input texts, with results in the given separator.
   function nativeReport(inputs, separator) {
@@ -133,6 +146,33 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
       report.results[box] = report.results[box].replace('.', separator);
     return report;
   }
+
+  // The last download of the page: its name and bytes.
+  const downloaded = async (page) => {
+    const { name, base64 } = await page.evaluate(async () => {
+      const { name: savedName, blob } = window.captured.downloads.at(-1);
+      const bytes = new Uint8Array(await blob.arrayBuffer());
+      let text = '';
+      for (const byte of bytes) text += String.fromCharCode(byte);
+      return { name: savedName, base64: btoa(text) };
+    });
+    return { name, bytes: Buffer.from(base64, 'base64') };
+  };
+  // The rows of the section "Vergleich": the name, then the cells after it but the last.
+  const comparisonRows = (page) => page.evaluate(() => [...document.querySelectorAll(
+    '#comparison tbody tr')].map((row) => [row.querySelector('th input').value,
+    ...[...row.cells].slice(2, -1).map((cell) => cell.textContent)]));
+  // The error dialog's message once it opened; it is closed again.
+  const reported = async (page) => {
+    const message = await page.evaluate(async () => {
+      const dialog = document.getElementById('report');
+      for (let i = 0; !dialog.open && i < 400; ++i)
+        await new Promise((resolve) => setTimeout(resolve, 50));
+      return dialog.open ? dialog.querySelector('.message').textContent : null;
+    });
+    if (message !== null) await page.click('#report button');
+    return message;
+  };
 
   const visible = (page, name) => page.evaluate((id) =>
     document.getElementById(id).offsetParent !== null, name);
@@ -654,16 +694,10 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
           });
           assert.equal(status, `Berechnet: ${rows} Zeilen, davon ${failed} fehlgeschlagen.`);
           await page.click('#series-save');
-          const saved = await page.evaluate(async () => {
-            const { name: savedName, blob } = window.captured.downloads.at(-1);
-            const bytes = new Uint8Array(await blob.arrayBuffer());
-            let text = '';
-            for (const byte of bytes) text += String.fromCharCode(byte);
-            return { savedName, base64: btoa(text) };
-          });
-          assert.equal(saved.savedName, `${name.replace('.csv', '')}-Ergebnisse.${format}`);
-          assert.ok(Buffer.from(saved.base64, 'base64').equals(native.stdout),
-            `${name} as ${format}${allFields ? ' with every model value' : ''}:\n${Buffer.from(saved.base64, 'base64')}\n---\n${native.stdout}`);
+          const saved = await downloaded(page);
+          assert.equal(saved.name, `${name.replace('.csv', '')}-Ergebnisse.${format}`);
+          assert.ok(saved.bytes.equals(native.stdout),
+            `${name} as ${format}${allFields ? ' with every model value' : ''}:\n${saved.bytes}\n---\n${native.stdout}`);
         }
         // A file that is no table: the error dialog says what quelbor-calc says; nothing offered.
         const picture = path.join(folder, 'bild.png');
@@ -731,9 +765,7 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
         await page.click('#cmd_Nochmal');
       }
       await page.press('Alt+Shift+V'); // nothing to keep after "Nochmal !"
-      const rows = () => page.evaluate(() => [...document.querySelectorAll('#comparison tbody tr')]
-        .map((row) => [row.querySelector('th input').value,
-          ...[...row.cells].slice(2, -1).map((cell) => cell.textContent)]));
+      const rows = () => comparisonRows(page);
       assert.deepEqual(await rows(), expected);
       const inks = await page.evaluate((colours) => ['diffusivity', 'shrinkage'].map((chart) => {
         const canvas = document.getElementById(`comparison-${chart}`);
@@ -753,6 +785,25 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
         text: [captions, ...expected].map((line) => `${line.join('\t')}\n`).join('') }]);
       await keep(page, engine, 'comparison', 'body');
       assert.deepEqual(await axeViolations(page), [], 'comparison');
+      // "Speichern …" downloads the table the desktop's window saves; quelbor-calc --batch reads
+      // it back to the same results.
+      await page.click('#comparison-save');
+      const saved = await downloaded(page);
+      assert.deepEqual([saved.name, saved.bytes.toString()], ['Vergleich.csv',
+        savedComparison(expected)]);
+      const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'quelbor-comparison-'));
+      try {
+        fs.writeFileSync(path.join(folder, 'Vergleich.csv'), saved.bytes);
+        const batch = spawnSync(calc, ['--batch', path.join(folder, 'Vergleich.csv')],
+          { env: { ...process.env, LC_ALL: 'C' } });
+        const [header, ...lines] = String(batch.stdout).replace('\ufeff', '').trim().split(/\r?\n/)
+          .map((line) => line.split(';'));
+        assert.deepEqual(lines.map((line) => resultBoxes.map((box) => line[header.indexOf(box)])),
+          expected.map((row) => row.slice(copiedBoxes.length - resultBoxes.length, -1)),
+          String(batch.stderr));
+      } finally {
+        fs.rmSync(folder, { recursive: true, force: true });
+      }
 
       page = await engine.open(url, 'de-DE');
       assert.deepEqual(await rows(), expected);
@@ -761,10 +812,64 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
       page = await engine.open(url, 'de-DE');
       assert.deepEqual(await rows(), [expected[0], expected[2]]);
       await page.click('#comparison-clear');
-      assert.deepEqual([await rows(), await visible(page, 'comparison')], [[], false]);
+      assert.deepEqual([await rows(), await visible(page, 'comparison-empty')], [[], true]);
       page = await engine.open(url, 'de-DE');
-      assert.deepEqual([await rows(), await visible(page, 'comparison')], [[], false]);
+      assert.deepEqual([await rows(), await visible(page, 'comparison-empty')], [[], true]);
       assert.deepEqual(await page.failures(), []);
+    },
+
+    // "Öffnen …" reads a table as the desktop's window does: each row calculated, a row that
+    // fails or cannot be read with its error in its row, all of them there again in a new
+    // opening of the page; a file that is no table or is too large is refused in the error
+    // dialog and changes nothing.
+    async comparisonOpensTables(engine) {
+      const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'quelbor-opened-'));
+      try {
+        let page = await engine.open(url, 'de-DE');
+        await page.evaluate(() => localStorage.clear());
+        page = await engine.open(url, 'de-DE');
+        const table = path.join(folder, 'Proben.csv');
+        fs.writeFileSync(table, 'Probe;rhoSE;Xanf;ksiSE\nTon A;1850;0,25;6,2\nTon F;1850;1;6,2\n' +
+          'Ton V;1790;0,3;5;zu viel\n');
+        await page.upload('#comparison-file', table);
+        await page.evaluate(async () => {
+          for (let i = 0; !document.querySelector('#comparison tbody tr') && i < 400; ++i)
+            await new Promise((resolve) => setTimeout(resolve, 50));
+        });
+        const inputs = (changes) => copiedBoxes.slice(1, 8).map((box, i) =>
+          changes[box] ?? defaultInputs[i + 1]);
+        const { error } = nativeReport({ txt_Xanf: '1' }, ',');
+        const { results } = nativeReport({}, ',');
+        const none = resultBoxes.map(() => '');
+        const expected = [['Ton A', ...inputs({}), ...resultBoxes.map((box) => results[box]), ''],
+          ['Ton F', ...inputs({ txt_Xanf: '1' }), ...none,
+            `Laufzeitfehler ${error.number}: ${error.text}`],
+          ['Ton V', ...inputs({}).map(() => ''), ...none,
+            'Zeile 4 kann nicht gelesen werden: 5 Zellen, wo die Kopfzeile 4 hat']];
+        assert.deepEqual(await comparisonRows(page), expected);
+        page = await engine.open(url, 'de-DE');
+        assert.deepEqual(await comparisonRows(page), expected, 'kept');
+
+        const refusals = [
+          ['bild.png', Buffer.from('89504e470d0a1a0a0000000d49484452', 'hex'),
+            'Die Datei ist keine Tabelle in einer Kodierung, die Quelbor liest (UTF-8, ' +
+            'Windows-1252 oder UTF-16 mit Byte-Order-Mark); bitte als CSV (UTF-8) speichern.'],
+          ['gross.csv', Buffer.alloc((16 << 20) + 1, ' '),
+            'Die Datei ist zu groß für einen Vergleich: höchstens 16 MB werden gelesen.'],
+        ];
+        for (const [name, bytes, refusal] of refusals) {
+          fs.writeFileSync(path.join(folder, name), bytes);
+          await page.upload('#comparison-file', path.join(folder, name));
+          assert.equal(await reported(page), `${name} wird nicht geöffnet: ${refusal}`);
+          assert.deepEqual(await comparisonRows(page), expected, name);
+        }
+        await keep(page, engine, 'comparison-opened', 'body');
+        assert.deepEqual(await axeViolations(page), [], 'opened');
+        assert.deepEqual(await page.failures(), []);
+        await page.evaluate(() => localStorage.clear());
+      } finally {
+        fs.rmSync(folder, { recursive: true, force: true });
+      }
     },
 
     // What the browser keeps for the comparison is read with care: what is no list of bodies
@@ -786,9 +891,7 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
         let page = await engine.open(url, 'de-DE');
         await page.evaluate((stored) => localStorage.setItem('quelbor-vergleich', stored), text);
         page = await engine.open(url, 'de-DE');
-        assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll(
-          '#comparison tbody tr')].map((row) => [row.querySelector('th input').value,
-          ...[...row.cells].slice(2, -1).map((cell) => cell.textContent)])), expected, what);
+        assert.deepEqual(await comparisonRows(page), expected, what);
         assert.deepEqual(await page.failures(), [], what);
         await page.evaluate(() => localStorage.clear());
       }
