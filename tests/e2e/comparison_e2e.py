@@ -157,7 +157,15 @@ def calculate(window, name, inputs):
 def save_in_dialog(screen, comparison, keys, title, path):
     dialog = screen.dialog(keys, title, comparison)
     run("xdotool", "type", path)
-    comparison.keys("Return")
+    # On a busy machine the dialog's completer may still show its list when Return comes and
+    # take it for itself; a further Return then accepts the name.
+    for _ in range(3):
+        comparison.keys("Return")
+        deadline = time.monotonic() + 3
+        while dialog.window.id in screen.update().shown and time.monotonic() < deadline:
+            time.sleep(0.05)
+        if dialog.window.id not in screen.update().shown:
+            return
     screen.wait_closed(f"the dialog {title!r} after Return", dialog)
 
 
