@@ -2,6 +2,7 @@
 
 #include "batchcolumns.h"
 #include "bodycolumns.h"
+#include "csvbatchwriter.h"
 #include "displayedresults.h"
 #include "tablereader.h"
 
@@ -86,23 +87,6 @@ TableOpening readTable(std::FILE *file)
     return opening;
 }
 
-void writeCell(std::string &out, std::string_view text, bool first = false)
-{
-    if (!first)
-        out += ';';
-    if (text.find_first_of(";\"\r\n") == std::string_view::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (const char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 } // namespace
 
 TableOpening openComparisonTable(const std::string &path)
@@ -159,7 +143,7 @@ std::string comparisonTableText(std::span<const ComparedBody> bodies)
     std::string text = "\xEF\xBB\xBF";
     const auto writeLine = [&text](const std::vector<std::string> &line) {
         for (std::size_t cell = 0; cell < line.size(); ++cell)
-            writeCell(text, line[cell], cell == 0);
+            appendCsvCell(text, line[cell], ';', cell == 0);
         text += '\n';
     };
     writeLine(cells.header);

@@ -137,15 +137,13 @@ void CsvBatchWriter::uncertaintyCells(const UncertaintyEvaluation *evaluation)
         cell({});
 }
 
-// Quoted where the text holds the separator, a quote or a line break, as spreadsheets do.
-void CsvBatchWriter::cell(std::string_view text, bool first)
+void appendCsvCell(std::string &out, std::string_view text, char separator, bool first)
 {
-    std::string &out = m_output.text();
     if (!first)
-        out += m_separator;
+        out += separator;
     // one pass over the text (find_first_of would search the four characters at each one)
-    const auto special = [this](char c) {
-        return c == m_separator || c == '"' || c == '\r' || c == '\n';
+    const auto special = [separator](char c) {
+        return c == separator || c == '"' || c == '\r' || c == '\n';
     };
     // cppcheck-suppress danglingTemporaryLifetime ; the text outlives the call, as a view does
     const bool quote = std::any_of(text.begin(), text.end(), special);
@@ -160,6 +158,11 @@ void CsvBatchWriter::cell(std::string_view text, bool first)
         out += c;
     }
     out += '"';
+}
+
+void CsvBatchWriter::cell(std::string_view text, bool first)
+{
+    appendCsvCell(m_output.text(), text, m_separator, first);
 }
 
 // The shortest text that reads back to the same double, with the table's decimal separator.

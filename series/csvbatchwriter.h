@@ -5,8 +5,14 @@
 #include "tablereader.h"
 
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace quelbor {
+
+// Appends a cell of a CSV line, after the separator unless it is the first, quoted where the
+// text holds the separator, a quote or a line break, as spreadsheets quote it.
+void appendCsvCell(std::string &out, std::string_view text, char separator, bool first);
 
 // The uncertainty columns of the output: u_txt_… and U_txt_… (law of propagation, k = 2) of
 // each result, and with Monte Carlo mc_u_txt_…, mc_low95_txt_…, mc_high95_txt_… of each
