@@ -112,7 +112,10 @@ def wait_for(what, probe, expected):
 
 
 def selection(name="clipboard"):
-    return run("xclip", "-o", "-selection", name)
+    """The selection's text, or None while no program owns it (xclip then exits non-zero):
+    right after set_selection the background xclip may not have taken it yet."""
+    read = subprocess.run(["xclip", "-o", "-selection", name], capture_output=True, encoding="utf-8")
+    return read.stdout if read.returncode == 0 else None
 
 
 def set_selection(name, text):
