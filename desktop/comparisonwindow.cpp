@@ -23,8 +23,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quelbor {
 
@@ -49,6 +52,35 @@ QString withExtension(const QString &path, const QString &extension)
     return QFileInfo(path).suffix().isEmpty() ? path + extension : path;
 }
 
+// The window's captions are long: each column is as wide as its caption's longest word (at
+// least a number's width) and the header as high as the most lines a caption wraps to. The
+// style draws the captions of a selected row's cells in bold, so they are measured in bold.
+void fitHeaderToCaptions(QTableView &table)
+{
+    constexpr int narrowest = 90;
+    QHeaderView &header = *table.horizontalHeader();
+    header.setSectionResizeMode(QHeaderView::Interactive);
+    header.setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    const int padding =
+        2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header) + 8;
+    QFont bold = header.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const QAbstractItemModel &model = *table.model();
+    int height = 0;
+    for (int column = 0; column < model.columnCount(); ++column) {
+        const QString caption = model.headerData(column, Qt::Horizontal).toString();
+        int width = narrowest;
+        for (const QString &word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            width = std::max(width, metrics.horizontalAdvance(word) + padding);
+        header.resizeSection(column, width);
+        const QRect wrapped =
+            metrics.boundingRect(QRect(0, 0, width - padding, 1000), Qt::TextWordWrap, caption);
+        height = std::max(height, wrapped.height());
+    }
+    header.setFixedHeight(height + padding);
+}
+
 } // namespace
 
 ComparisonWindow::ComparisonWindow(const QString &decimalSeparator, QWidget *parent)
@@ -71,13 +103,7 @@ ComparisonWindow::ComparisonWindow(const QString &decimalSeparator, QWidget *par
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
-    // The window's captions are long: three lines of them over each column.
-    QHeaderView *header = m_table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setDefaultSectionSize(118);
-    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    header->setFixedHeight(3 * header->fontMetrics().lineSpacing() + 10);
-    m_table->setColumnWidth(0, 70);
+    fitHeaderToCaptions(*m_table);
     m_table->setColumnWidth(1, 220);
     m_table->setWordWrap(false);
 
