@@ -37,8 +37,11 @@ function renderers(browserPid) {
       if (!below(pid) || !fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8').includes('--type=renderer'))
         continue;
       const status = fs.readFileSync(`/proc/${pid}/status`, 'utf8');
+      const rollup = fs.readFileSync(`/proc/${pid}/smaps_rollup`, 'utf8');
+      const kilobytes = (field, text) => Number(new RegExp(`${field}:\\s+(\\d+)`).exec(text)[1]);
       const fields = stats.get(pid);
-      found.set(pid, { megabytes: Number(/VmRSS:\s+(\d+)/.exec(status)[1]) / 1024,
+      found.set(pid, { megabytes: kilobytes('VmRSS', status) / 1024,
+        privateMegabytes: (kilobytes('Private_Clean', rollup) + kilobytes('Private_Dirty', rollup)) / 1024,
         cpu: (Number(fields[11]) + Number(fields[12])) / ticksPerSecond });
     } catch {
       // ended meanwhile
@@ -63,9 +66,12 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor((values.
     // The tab is the renderer that grows most; the others (a blank page, a spare) stay idle.
     const before = renderers(browserPid);
     const peaks = new Map([...before].map(([pid, { megabytes }]) => [pid, megabytes]));
+    const privatePeaks = new Map();
     const sampling = setInterval(() => {
-      for (const [pid, { megabytes }] of renderers(browserPid))
+      for (const [pid, { megabytes, privateMegabytes }] of renderers(browserPid)) {
         peaks.set(pid, Math.max(peaks.get(pid) ?? 0, megabytes));
+        privatePeaks.set(pid, Math.max(privatePeaks.get(pid) ?? 0, privateMegabytes));
+      }
     }, 100);
     const started = Date.now();
     await (await page.$('#series-file')).uploadFile(table);
@@ -91,7 +97,9 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor((values.
     console.log(`          ${seconds.toFixed(2)} s, ${Math.round(rows / seconds)} rows/s; ` +
       `${cpu.toFixed(2)} s CPU of the renderers, ${Math.round(rows / cpu)} rows per CPU second`);
     console.log(`          tab's memory (renderer ${tab}) ${before.get(tab).megabytes.toFixed(0)} MB ` +
-      `before, peak ${peak.toFixed(0)} MB`);
+      `before, peak ${peak.toFixed(0)} MB resident; its own (private, without the shared ` +
+      `libraries) ${before.get(tab).privateMegabytes.toFixed(0)} MB before, peak ` +
+      `${privatePeaks.get(tab).toFixed(0)} MB`);
     await page.close();
 
     const ready = [];

@@ -30,20 +30,25 @@ self.onmessage = async ({ data }) => {
     return;
   }
   try {
-    let pending = [];
+    // The output is gathered in one buffer, reused: a Blob copies what it is made of, so
+    // the run leaves no garbage of its own behind however many blocks it writes.
+    const pending = new Uint8Array(partBytes);
     let pendingBytes = 0;
     const handOn = () => {
-      if (pendingBytes) self.postMessage({ part: new Blob(pending) });
-      pending = [];
+      if (pendingBytes) self.postMessage({ part: new Blob([pending.subarray(0, pendingBytes)]) });
       pendingBytes = 0;
     };
     const messages = [];
     let messagesKept = 0;
     const series = await createQuelborSeries({
       onOutput: (bytes) => {
-        pending.push(bytes.slice());
-        pendingBytes += bytes.length;
-        if (pendingBytes >= partBytes) handOn();
+        for (let at = 0; at < bytes.length;) {
+          const taken = Math.min(bytes.length - at, partBytes - pendingBytes);
+          pending.set(bytes.subarray(at, at + taken), pendingBytes);
+          pendingBytes += taken;
+          at += taken;
+          if (pendingBytes === partBytes) handOn();
+        }
       },
       onMessages: (bytes) => {
         if (messagesKept >= messageBytes) return;
