@@ -1,10 +1,10 @@
 'use strict';
-// The page's toolkit. The window's controls, captions and positions, the button actions, the
-// calculation and both charts all come from the WebAssembly module (quelbor.js); this script
-// only does for it what the window toolkit does on the desktop: make the controls of the
-// design it hands over and name them for screen readers, show and hide them, move them, read
-// and write the text boxes, resize the window, draw on the chart canvases, and show an error
-// report as a modal dialog. What a press leaves is handed to the result's offers (offers.js),
+// The page's toolkit. The window's controls, captions and positions (design.js, written from
+// it), the button actions, the calculation and both charts all come from the WebAssembly
+// module (quelbor.js); this script only does for it what the window toolkit does on the
+// desktop: make the controls of the design it hands over and name them for screen readers,
+// show and hide them, move them, read and write the text boxes, resize the window, draw on the
+// chart canvases, and show an error report as a modal dialog. What a press leaves is handed to the result's offers (offers.js),
 // the section of its measurement uncertainty (uncertaintysection.js) and the comparison
 // (comparisonsection.js).
 (function () {
@@ -290,10 +290,20 @@
     }
   }
 
-  async function start() {
-    const module = await createQuelbor();
-    module.page = guardedToolkit;
-    const design = JSON.parse(module.UTF8ToString(module._quelbor_design()));
+  // The module is loaded beside the page rather than before it: the boxes take input while it
+  // compiles, and a press waits for it.
+  function loadModule() {
+    return new Promise((resolve, reject) => {
+      const script = document.createElement('script');
+      script.src = 'quelbor.js';
+      script.onload = () => createQuelbor().then(resolve, reject);
+      script.onerror = () => reject(new Error('quelbor.js kann nicht geladen werden.'));
+      document.head.append(script);
+    });
+  }
+
+  function start() {
+    const design = quelborDesign;
     document.title = design.caption;
     windowElement.querySelector('.caption span').textContent = design.caption;
     setClientSize(...design.clientPixels);
@@ -306,30 +316,42 @@
     const offerParts = { design, elements, charts, windowElement,
       decimalSeparator: toolkit.decimalSeparator, showReport, uncertainty };
     const offers = ResultOffers.attach(offerParts);
-    const comparison = ComparisonSection.attach({ module, elements, charts, showReport,
-      decimalSeparator: toolkit.decimalSeparator, copyText: offers.copyText });
-    offerParts.comparison = comparison;
     SeriesSection.attach({ decimalSeparator: toolkit.decimalSeparator, showReport });
+    const loading = loadModule().then((module) => {
+      module.page = guardedToolkit;
+      offerParts.comparison = ComparisonSection.attach({ module, elements, charts, showReport,
+        decimalSeparator: toolkit.decimalSeparator, copyText: offers.copyText });
+      document.body.dataset.ready = 'true';
+      return module;
+    });
+    loading.catch((error) => showReport(`Quelbor kann nicht rechnen:\n${error.message}`));
     // The result is offered after a "Rechne !" that ran through, until the next press that
     // is not put back.
-    const press = (action) => () => {
-      const { report, putBack } = runPress(module, action);
+    const press = (action) => async () => {
+      let module;
+      try {
+        module = await loading;
+      } catch (error) {
+        showReport(`Quelbor kann nicht rechnen:\n${error.message}`);
+        return;
+      }
+      const { report, putBack } = runPress(module, module[action]);
       if (!putBack) {
         const offered = !report && elements.get('cmd_Nochmal').style.display !== 'none';
         offers.show(offered);
         uncertainty.show(offered);
-        comparison.show(offered);
+        offerParts.comparison.show(offered);
       }
       if (report) showReport(report);
     };
-    elements.get('cmd_Rechne').addEventListener('click', press(module._quelbor_rechne));
-    elements.get('cmd_Nochmal').addEventListener('click', press(module._quelbor_nochmal));
+    elements.get('cmd_Rechne').addEventListener('click', press('_quelbor_rechne'));
+    elements.get('cmd_Nochmal').addEventListener('click', press('_quelbor_nochmal'));
 
+    // Ready to type once the first box has the focus; the page is ready when the module is in.
     const first = design.controls.filter(takesFocus)
       .sort((a, b) => a.tabPosition - b.tabPosition)[0];
     elements.get(first.name).focus();
     document.body.dataset.readyAfterMs = String(Math.round(performance.now()));
-    document.body.dataset.ready = 'true';
   }
 
   start();
