@@ -2,6 +2,7 @@
 
 #include "controlgeometry.h"
 #include "controltable.h"
+#include "copiedcolumns.h"
 #include "pagejsonwriter.h"
 #include "twips.h"
 #include "windowdesign.h"
@@ -81,34 +82,7 @@ void writeControl(PageJsonWriter &json, const ControlDesign &design)
     json.close('}');
 }
 
-// The boxes whose texts "Ergebnisse kopieren" puts on the clipboard, each under its caption, in
-// the order the window shows them from top to bottom, as the desktop window copies them: the
-// body's name, the seven inputs and the six results. A number's decimal mark is written as
-// the results show it.
-struct CopiedBox
-{
-    std::string_view box;
-    bool number;
-};
-
-constexpr CopiedBox copiedBoxes[] = {
-    {"txt_Massebezeichnung", false},
-    {"txt_rhoSE", true},
-    {"txt_Xanf", true},
-    {"txt_ksiSE", true},
-    {"txt_kappaMess", true},
-    {"txt_thetaMess", true},
-    {"txt_Xmess", true},
-    {"txt_KappaSteig", true},
-    {"txt_psianf", true},
-    {"txt_XSE", true},
-    {"txt_psiSE", true},
-    {"txt_psi25", true},
-    {"txt_kappa2525", true},
-    {"txt_kappaGrenz", true},
-};
-
-void writeCopiedBox(PageJsonWriter &json, const CopiedBox &copied)
+void writeCopiedBox(PageJsonWriter &json, const CopiedColumn &copied)
 {
     json.open({}, '{');
     json.text("box", copied.box);
@@ -131,7 +105,7 @@ std::string pageDesignJson()
         writeControl(json, design);
     json.close(']');
     json.open("copied", '[');
-    for (const CopiedBox &copied : copiedBoxes)
+    for (const CopiedColumn &copied : copiedColumns)
         writeCopiedBox(json, copied);
     json.close(']');
     json.close('}');
