@@ -16,9 +16,9 @@ void checkRow(std::size_t row, std::size_t size)
 
 } // namespace
 
-void ComparisonList::add(ComparedBody body)
+void ComparisonList::add(ComparedBody body, std::optional<std::size_t> colour)
 {
-    body.colour = leastUsedColour();
+    body.colour = colour && *colour < bodyPalette.size() ? *colour : leastUsedColour();
     ++m_colourUses[body.colour];
     m_bodies.push_back(std::move(body));
     m_modified = true;

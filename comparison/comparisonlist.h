@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,10 @@ public:
     std::size_t size() const { return m_bodies.size(); }
     bool empty() const { return m_bodies.empty(); }
 
-    void add(ComparedBody body);
+    // Adds the body in the palette's colour fewest bodies have or, for a body put back from
+    // where it was kept, in the colour it had (`colour`, an index of the palette; one outside
+    // it is passed over).
+    void add(ComparedBody body, std::optional<std::size_t> colour = std::nullopt);
     void remove(std::size_t row);
     // Moves the body at `from` so that it stands at `to` afterwards.
     void move(std::size_t from, std::size_t to);

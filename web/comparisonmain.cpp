@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -101,7 +102,14 @@ void writeBody(PageJsonWriter &json, const ComparedBody &body, std::string_view 
     json.flag("calculated", body.calculated);
     json.flag("shown", body.shown);
     writeColour(json, overlayColour(body, LineRole::Curve));
+    json.number("palette", static_cast<double>(body.colour));
     json.close('}');
+}
+
+// A body's colour as the script hands it over: an index of the palette, or -1 for a new body.
+std::optional<std::size_t> keptColour(int palette)
+{
+    return palette < 0 ? std::nullopt : std::optional(static_cast<std::size_t>(palette));
 }
 
 } // namespace
@@ -109,8 +117,9 @@ void writeBody(PageJsonWriter &json, const ComparedBody &body, std::string_view 
 extern "C" {
 
 // Keeps the body of the name and the seven input texts (one a line, in the order of
-// inputOrder), calculated as one "Rechne !" of the window.
-EMSCRIPTEN_KEEPALIVE void quelbor_comparison_add(const char *name, const char *inputLines)
+// inputOrder), calculated as one "Rechne !" of the window, in its kept colour (`palette`).
+EMSCRIPTEN_KEEPALIVE void quelbor_comparison_add(const char *name, const char *inputLines,
+                                                 int palette)
 {
     // Split by hand: a string stream would bring the library's locales into the page's module.
     InputTexts texts;
@@ -120,13 +129,14 @@ EMSCRIPTEN_KEEPALIVE void quelbor_comparison_add(const char *name, const char *i
         texts.*input = std::string(lines.substr(0, end));
         lines.remove_prefix(std::min(end + 1, lines.size()));
     }
-    comparison().add(calculateBody(name, texts));
+    comparison().add(calculateBody(name, texts), keptColour(palette));
 }
 
 // Keeps a body of the name whose row of a table could not be read, with why, as it was opened.
-EMSCRIPTEN_KEEPALIVE void quelbor_comparison_add_unread(const char *name, const char *error)
+EMSCRIPTEN_KEEPALIVE void quelbor_comparison_add_unread(const char *name, const char *error,
+                                                        int palette)
 {
-    comparison().add(unreadBody(name, error));
+    comparison().add(unreadBody(name, error), keptColour(palette));
 }
 
 // Adds the bodies of the table at the path of the module's file system, read and calculated as

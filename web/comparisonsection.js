@@ -52,19 +52,21 @@ const ComparisonSection = {
     };
 
     const call = (name, returns, types, args) => module.ccall(name, returns, types, args);
-    const add = (name, texts) =>
-      call('quelbor_comparison_add', null, ['string', 'string'], [name, texts.join('\n')]);
+    // A body gets the palette's colour fewest bodies have, or the one it had when it was kept.
+    const add = (name, texts, palette = -1) => call('quelbor_comparison_add', null,
+      ['string', 'string', 'number'], [name, texts.join('\n'), palette]);
     const current = () =>
       JSON.parse(call('quelbor_comparison_json', 'string', ['string'], [page.decimalSeparator()]));
 
-    // Kept as { bodies: [{ name, texts: [seven texts], shown }] }; a body whose row of a table
-    // could not be read as { name, unread: its error, shown }.
+    // Kept as { bodies: [{ name, texts: [seven texts], shown, palette }] }; a body whose row of
+    // a table could not be read as { name, unread: its error, shown, palette }. The palette's
+    // index keeps each body's colour through a reopening.
     const store = (bodies) => {
       try {
         if (bodies.length) {
           localStorage.setItem(this.storageKey, JSON.stringify({ bodies: bodies.map(
-            ({ name, texts, shown, calculated, error }) =>
-              (calculated ? { name, texts, shown } : { name, unread: error, shown })) }));
+            ({ name, texts, shown, calculated, error, palette }) => (calculated
+              ? { name, texts, shown, palette } : { name, unread: error, shown, palette })) }));
         } else {
           localStorage.removeItem(this.storageKey);
         }
@@ -90,11 +92,12 @@ const ComparisonSection = {
       if (!Array.isArray(kept?.bodies)) return;
       const bodies = kept.bodies.filter(isBody).slice(0, this.mostBodies);
       bodies.forEach((body, row) => {
+        const palette = Number.isInteger(body.palette) && body.palette >= 0 ? body.palette : -1;
         if (isUnread(body)) {
-          call('quelbor_comparison_add_unread', null, ['string', 'string'],
-            [body.name, body.unread]);
+          call('quelbor_comparison_add_unread', null, ['string', 'string', 'number'],
+            [body.name, body.unread, palette]);
         } else {
-          add(body.name, body.texts);
+          add(body.name, body.texts, palette);
         }
         if (body.shown === false)
           call('quelbor_comparison_set_shown', 'number', ['number', 'number'], [row, 0]);

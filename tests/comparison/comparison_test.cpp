@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -34,7 +35,9 @@ TEST(BodyPalette, ColoursAreDistinctAndNoneIsTheGridsOrWhite)
 struct ColourCase
 {
     const char *name;
-    std::vector<std::string> steps; // "+name" adds, "-row" removes, "^from>to" moves
+    // "+name" adds, "+name@colour" adds a body kept in that colour, "-row" removes,
+    // "^from>to" moves
+    std::vector<std::string> steps;
     std::vector<std::pair<std::string, std::size_t>> expected;
 };
 
@@ -48,8 +51,11 @@ TEST_P(BodyColours, StayWithTheirBody)
     for (const std::string &step : GetParam().steps) {
         if (step[0] == '+') {
             ComparedBody body;
-            body.name = step.substr(1);
-            list.add(body);
+            const auto at = step.find('@');
+            body.name = step.substr(1, at - 1);
+            list.add(body, at == std::string::npos
+                               ? std::nullopt
+                               : std::optional(std::stoul(step.substr(at + 1))));
         } else if (step[0] == '-') {
             list.remove(std::stoul(step.substr(1)));
         } else {
@@ -78,7 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
         ColourCase{
             "EighthTakesTheFirstAgain",
             {"+A", "+B", "+C", "+D", "+E", "+F", "+G", "+H"},
-            {{"A", 0}, {"B", 1}, {"C", 2}, {"D", 3}, {"E", 4}, {"F", 5}, {"G", 6}, {"H", 0}}}),
+            {{"A", 0}, {"B", 1}, {"C", 2}, {"D", 3}, {"E", 4}, {"F", 5}, {"G", 6}, {"H", 0}}},
+        ColourCase{"KeptColourPutBack", {"+A@2", "+B@0", "+C"}, {{"A", 2}, {"B", 0}, {"C", 1}}},
+        ColourCase{
+            "KeptColourOutsideThePalettePassedOver", {"+A@7", "+B@1"}, {{"A", 0}, {"B", 1}}}),
     [](const auto &info) { return info.param.name; });
 
 // Bodies whose overlay must repeat the window's charts.

@@ -811,6 +811,10 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
       assert.deepEqual(await rows(), [expected[0], expected[2]]);
       page = await engine.open(url, 'de-DE');
       assert.deepEqual(await rows(), [expected[0], expected[2]]);
+      // Each body keeps its colour: the third stays green, though the second row now.
+      assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll(
+        '#comparison tbody .swatch')].map((swatch) => swatch.style.background)),
+      ['rgb(0, 114, 178)', 'rgb(0, 158, 115)']);
       await page.click('#comparison-clear');
       assert.deepEqual([await rows(), await visible(page, 'comparison-empty')], [[], true]);
       page = await engine.open(url, 'de-DE');
