@@ -71,7 +71,9 @@ const SeriesSection = {
         } else if ('unreadable' in data) {
           handOver(current, file, request);
         } else if (data.status === 2) {
-          fail(data.messages.trim());
+          // quelbor-calc's own message, in English, under a German reason
+          fail('Die Tabelle kann nicht gelesen werden. quelbor-calc meldet:\n' +
+            data.messages.trim());
         } else if ('status' in data) {
           stop();
           finish(file, parts, jsonLines);

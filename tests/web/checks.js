@@ -711,7 +711,8 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
             await new Promise((resolve) => setTimeout(resolve, 50));
           return [dialog.querySelector('.message').textContent,
             document.getElementById('series-save').hidden];
-        }), [`Die Reihe wurde nicht berechnet.\n${String(refused.stderr).trim()}`, true]);
+        }), ['Die Reihe wurde nicht berechnet.\nDie Tabelle kann nicht gelesen werden. ' +
+          `quelbor-calc meldet:\n${String(refused.stderr).trim()}`, true]);
         await page.click('#report button');
 
         // A long table: the progress moves, and "Abbrechen" ends the run with nothing offered.
