@@ -321,10 +321,14 @@
       module.page = guardedToolkit;
       offerParts.comparison = ComparisonSection.attach({ module, elements, charts, showReport,
         decimalSeparator: toolkit.decimalSeparator, copyText: offers.copyText });
-      document.body.dataset.ready = 'true';
       return module;
     });
-    loading.catch((error) => showReport(`Quelbor kann nicht rechnen:\n${error.message}`));
+    const unloaded = (error) => 'Quelbor kann nicht rechnen: quelbor.js fehlt, oder der Browser ' +
+      'ist zu alt (Quelbor braucht Chrome oder Edge ab 95, Firefox ab 100 oder Safari ab 15.2).' +
+      `\n${error.message}`;
+    loading.catch((error) => showReport(unloaded(error))).finally(() => {
+      document.body.dataset.ready = 'true';
+    });
     // The result is offered after a "Rechne !" that ran through, until the next press that
     // is not put back.
     const press = (action) => async () => {
@@ -332,7 +336,7 @@
       try {
         module = await loading;
       } catch (error) {
-        showReport(`Quelbor kann nicht rechnen:\n${error.message}`);
+        showReport(unloaded(error));
         return;
       }
       const { report, putBack } = runPress(module, module[action]);
@@ -347,7 +351,8 @@
     elements.get('cmd_Rechne').addEventListener('click', press('_quelbor_rechne'));
     elements.get('cmd_Nochmal').addEventListener('click', press('_quelbor_nochmal'));
 
-    // Ready to type once the first box has the focus; the page is ready when the module is in.
+    // Ready to type once the first box has the focus; the page is ready when the module is in
+    // (or has failed to load, which it then reports).
     const first = design.controls.filter(takesFocus)
       .sort((a, b) => a.tabPosition - b.tabPosition)[0];
     elements.get(first.name).focus();

@@ -12,6 +12,7 @@ const fs = require('node:fs');
 const path = require('node:path');
 const os = require('node:os');
 const { execFileSync, spawnSync } = require('node:child_process');
+const { fileURLToPath, pathToFileURL } = require('node:url');
 const { compareCharts } = require('./chartcompare');
 const { languages } = require('./drivers');
 const { installCaptures, pngSummary, svgSummary, printLayout, pdfPages } = require('./pagehooks');
@@ -439,6 +440,24 @@ module.exports = function checks({ url, calc, grabUrl, artefacts, localeDir }) {
         assert.equal(await offered(page), false);
         assert.equal(await pressAndReport(page, 'cmd_Nochmal'), null);
         await page.close();
+      }
+    },
+
+    // Without its module (a file lost in copying, or a browser too old to compile it) the page
+    // still shows its window and says why it cannot calculate, also when "Rechne !" is pressed.
+    async missingModuleIsReported(engine) {
+      const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'quelbor-nomodule-'));
+      try {
+        fs.cpSync(path.dirname(fileURLToPath(url)), folder, { recursive: true });
+        fs.rmSync(path.join(folder, 'quelbor.js'));
+        const page = await engine.open(pathToFileURL(path.join(folder, 'index.html')).href,
+          'de-DE');
+        const message = await reported(page);
+        assert.match(message ?? '', /^Quelbor kann nicht rechnen: quelbor\.js fehlt/);
+        await page.click('#cmd_Rechne');
+        assert.equal(await reported(page), message);
+      } finally {
+        fs.rmSync(folder, { recursive: true, force: true });
       }
     },
 
