@@ -17,11 +17,6 @@ const ComparisonColumn &columnAt(int section)
     return comparisonColumns()[std::size_t(section - 1)];
 }
 
-QString text(const std::string &utf8)
-{
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
-
 } // namespace
 
 ComparisonTableModel::ComparisonTableModel(QString decimalSeparator, QObject *parent)
@@ -110,7 +105,7 @@ QVariant ComparisonTableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
     case Qt::ToolTipRole:
-        return text(cellText(body, column, m_separator.toStdString()));
+        return QString::fromUtf8(cellText(body, column, m_separator.toStdString()));
     case Qt::ForegroundRole:
         if (column.kind == ComparisonColumn::Kind::Error)
             return QBrush(QColor(192, 0, 0));
@@ -133,8 +128,7 @@ QVariant ComparisonTableModel::headerData(int section, Qt::Orientation orientati
         return section + 1;
     if (section == shownColumn)
         return QStringLiteral("Zeigen");
-    const std::string_view caption = columnAt(section).caption;
-    return QString::fromUtf8(caption.data(), qsizetype(caption.size()));
+    return QString::fromUtf8(columnAt(section).caption);
 }
 
 Qt::ItemFlags ComparisonTableModel::flags(const QModelIndex &index) const

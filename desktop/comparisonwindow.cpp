@@ -42,11 +42,6 @@ struct Command
     void (*run)(ComparisonWindow &);
 };
 
-QString fromUtf8(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QString withExtension(const QString &path, const QString &extension)
 {
     return QFileInfo(path).suffix().isEmpty() ? path + extension : path;
@@ -179,7 +174,7 @@ void ComparisonWindow::open()
     m_directory = QFileInfo(path).absolutePath();
     TableOpening opening = openComparisonTable(path.toStdString());
     if (!opening.refusal.empty()) {
-        QString reason = fromUtf8(opening.refusal);
+        QString reason = QString::fromUtf8(opening.refusal);
         if (opening.systemError != 0)
             reason += QStringLiteral(" ") + germanSystemError(opening.systemError);
         QMessageBox::warning(this, QStringLiteral("Quelbor"),
@@ -248,7 +243,7 @@ bool ComparisonWindow::save()
 
 void ComparisonWindow::copy()
 {
-    QGuiApplication::clipboard()->setText(fromUtf8(comparisonClipboardTable(
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(comparisonClipboardTable(
         m_model->list().bodies(), m_model->decimalSeparator().toStdString())));
 }
 

@@ -16,11 +16,6 @@ constexpr int bottomRoom = 46;
 constexpr int legendWidth = 190;
 constexpr int legendLine = 18;
 
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
-
 } // namespace
 
 OverlayChartPanel::OverlayChartPanel(Axes axes, Draw draw, const QString &objectName,
@@ -33,7 +28,7 @@ OverlayChartPanel::OverlayChartPanel(Axes axes, Draw draw, const QString &object
 {
     setObjectName(objectName);
     m_surface->setObjectName(objectName + QStringLiteral("_Diagramm"));
-    m_surface->setAccessibleName(text(m_axes.title));
+    m_surface->setAccessibleName(QString::fromUtf8(m_axes.title));
     setMinimumSize(leftRoom + legendWidth + 240, titleHeight + bottomRoom + 120);
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -49,7 +44,7 @@ void OverlayChartPanel::showBodies(std::span<const ComparedBody> bodies)
         delete m_surface;
         m_surface = new SurfaceWidget(m_axes.extent, this);
         m_surface->setObjectName(name);
-        m_surface->setAccessibleName(text(m_axes.title));
+        m_surface->setAccessibleName(QString::fromUtf8(m_axes.title));
         m_surface->setGeometry(chartRect());
         m_surface->show();
     }
@@ -83,29 +78,29 @@ void OverlayChartPanel::paintEvent(QPaintEvent *)
     painter.setPen(Qt::black);
 
     painter.drawText(QRect(chart.left(), 0, chart.width(), titleHeight),
-                     Qt::AlignCenter | Qt::TextSingleLine, text(m_axes.title));
+                     Qt::AlignCenter | Qt::TextSingleLine, QString::fromUtf8(m_axes.title));
     const QFontMetrics metrics(font);
     for (const AxisTick &tick : m_axes.horizontalTicks) {
         const int x = inner.left() +
                       qRound(double(tick.position) / m_axes.extent.width * double(inner.width()));
         painter.drawText(QRect(x - 30, chart.bottom() + 2, 60, metrics.height()),
-                         Qt::AlignHCenter | Qt::AlignTop, text(tick.text));
+                         Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(tick.text));
     }
     painter.drawText(
         QRect(chart.left(), chart.bottom() + 2 + metrics.height(), chart.width(), metrics.height()),
-        Qt::AlignHCenter | Qt::AlignTop, text(m_axes.horizontalTitle));
+        Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(m_axes.horizontalTitle));
     for (const AxisTick &tick : m_axes.verticalTicks) {
         const int y = inner.top() +
                       qRound(double(tick.position) / m_axes.extent.height * double(inner.height()));
         painter.drawText(QRect(chart.left() - 52, y - metrics.height() / 2, 48, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, text(tick.text));
+                         Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8(tick.text));
     }
     painter.save();
     painter.translate(4 + metrics.height(), chart.center().y());
     painter.rotate(-90);
     painter.drawText(
         QRect(-chart.height() / 2 - 60, -metrics.height(), chart.height() + 120, metrics.height()),
-        Qt::AlignCenter, text(m_axes.verticalTitle));
+        Qt::AlignCenter, QString::fromUtf8(m_axes.verticalTitle));
     painter.restore();
     paintLegend(painter, QRect(chart.right() + 12, chart.top(), legendWidth - 4, chart.height()));
 }
@@ -125,7 +120,7 @@ void OverlayChartPanel::paintLegend(QPainter &painter, const QRect &area) const
         painter.drawLine(area.left(), y, area.left() + 22, y);
         painter.setPen(Qt::black);
         const QString name =
-            metrics.elidedText(text(entry.name), Qt::ElideRight, area.width() - 28);
+            metrics.elidedText(QString::fromUtf8(entry.name), Qt::ElideRight, area.width() - 28);
         painter.drawText(QRect(area.left() + 28, y - legendLine / 2, area.width() - 28, legendLine),
                          Qt::AlignLeft | Qt::AlignVCenter, name);
     }

@@ -17,8 +17,7 @@ namespace {
 
 template <typename T> const T &control(const QWidget &window, std::string_view name)
 {
-    const T *found = window.findChild<T *>(QString::fromLatin1(name.data(), qsizetype(name.size())),
-                                           Qt::FindDirectChildrenOnly);
+    const T *found = window.findChild<T *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
     if (!found)
         throw std::logic_error("no control " + std::string(name));
     return *found;

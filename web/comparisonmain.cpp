@@ -6,6 +6,7 @@
 #include "comparisoncolumns.h"
 #include "comparisonlist.h"
 #include "comparisontable.h"
+#include "handedback.h"
 #include "overlaychart.h"
 #include "pagejsonwriter.h"
 
@@ -31,14 +32,6 @@ ComparisonList &comparison()
 {
     static ComparisonList list;
     return list;
-}
-
-// The text handed back to the script stays valid until the next call.
-const char *handedBack(std::string text)
-{
-    static std::string last;
-    last = std::move(text);
-    return last.c_str();
 }
 
 // Runs a change of the list; false when the row is none of it.

@@ -27,6 +27,7 @@ const ComparisonSection = {
     const { module } = page;
     const section = document.createElement('section');
     section.id = 'comparison';
+    section.className = 'panel';
     section.setAttribute('aria-labelledby', 'comparison-title');
     section.innerHTML = `<h2 id="comparison-title">Vergleich</h2>
       <div class="comparison-actions">
@@ -343,17 +344,7 @@ const ComparisonSection = {
       }
     };
     $('#comparison-open').addEventListener('click', () => picker.click());
-    picker.addEventListener('change', () => {
-      if (picker.files.length) open(picker.files[0]);
-    });
-    section.addEventListener('dragover', (event) => {
-      if ([...event.dataTransfer.types].includes('Files')) event.preventDefault();
-    });
-    section.addEventListener('drop', (event) => {
-      event.preventDefault();
-      const [file] = event.dataTransfer.files;
-      if (file) open(file);
-    });
+    takeFiles(section, picker, open);
     // "Speichern …": the table the desktop's window saves, as a download. Its bytes are taken
     // as they are: a text decoder would drop the byte-order mark.
     $('#comparison-save').addEventListener('click', () => {

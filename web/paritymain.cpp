@@ -3,6 +3,7 @@
 // not part of the page: the JSON library's stream set-up would add a tenth of a second to every
 // opening of the page.
 #include "calcreport.h"
+#include "handedback.h"
 
 #include <emscripten.h>
 
@@ -17,12 +18,10 @@ quelbor_calculation_json(const char *rhoSE, const char *Xanf, const char *Xmess,
                          const char *kappaMess, const char *thetaMess, const char *KappaSteig,
                          const char *separator)
 {
-    static std::string last;
     quelbor::ReportRequest request;
     request.texts = {rhoSE, Xanf, Xmess, ksiSE, kappaMess, thetaMess, KappaSteig};
     request.charts = true;
     request.decimalSeparator = separator;
-    last = quelbor::runCalculation(request).json;
-    return last.c_str();
+    return quelbor::handedBack(quelbor::runCalculation(request).json);
 }
 }

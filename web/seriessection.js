@@ -112,17 +112,7 @@ const SeriesSection = {
       save.hidden = false;
     };
 
-    picker.addEventListener('change', () => {
-      if (picker.files.length) run(picker.files[0]);
-    });
-    section.addEventListener('dragover', (event) => {
-      if ([...event.dataTransfer.types].includes('Files')) event.preventDefault();
-    });
-    section.addEventListener('drop', (event) => {
-      event.preventDefault();
-      const [file] = event.dataTransfer.files;
-      if (file && !picker.disabled) run(file);
-    });
+    takeFiles(section, picker, run, () => !picker.disabled);
     cancel.addEventListener('click', () => {
       stop();
       say('Abgebrochen.');

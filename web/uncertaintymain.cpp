@@ -3,6 +3,7 @@
 // evaluation and the same JSON object as quelbor-calc's "uncertainty". Not part of the page's
 // main module, which would carry the JSON library and the trials' memory for every opening.
 #include "calculationjson.h"
+#include "handedback.h"
 #include "uncertaintyjson.h"
 #include "windowcalculation.h"
 
@@ -71,7 +72,6 @@ EMSCRIPTEN_KEEPALIVE const char *quelbor_uncertainty_json(const char *inputTexts
                                                           const char *distributions, double trials,
                                                           double seed)
 {
-    static std::string last;
     const std::array<std::string, inputCount> inputs = lines(inputTexts);
     const InputTexts texts{inputs[0], inputs[1], inputs[2], inputs[3],
                            inputs[4], inputs[5], inputs[6]};
@@ -97,7 +97,6 @@ EMSCRIPTEN_KEEPALIVE const char *quelbor_uncertainty_json(const char *inputTexts
                 }));
         }
     }
-    last = jsonText(json, 0);
-    return last.c_str();
+    return handedBack(jsonText(json, 0));
 }
 }

@@ -2,6 +2,7 @@
 // the last of them ended.
 #include "buttonactions.h"
 #include "calculationerror.h"
+#include "handedback.h"
 #include "pagedesign.h"
 #include "pagewindow.h"
 
@@ -54,14 +55,6 @@ std::string pressed(const std::function<void()> &action)
     });
     lastPressFaulted() = report.has_value() && !calculationError;
     return report.value_or("");
-}
-
-// The text handed back to the script stays valid until the next call.
-const char *handedBack(std::string text)
-{
-    static std::string last;
-    last = std::move(text);
-    return last.c_str();
 }
 
 } // namespace

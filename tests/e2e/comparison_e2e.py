@@ -25,8 +25,8 @@ import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from window_e2e import (  # noqa: E402  the helpers of the window's own end-to-end script
-    CAPTION, NOCHMAL, RECHNE, SETTINGS, TIMEOUT, Screen, Window, poll, run, selection,
-    set_selection, wait_for, within, INPUT_CLIENT_MAX, RESULT_CLIENT_MIN,
+    CAPTION, NOCHMAL, RECHNE, SETTINGS, TIMEOUT, Screen, Window, close_program, poll, run,
+    selection, set_selection, wait_for, within, INPUT_CLIENT_MAX, RESULT_CLIENT_MIN,
 )
 
 NAME_BOX = (1755, 990, 3765, 250)
@@ -249,10 +249,7 @@ def first_session(arguments, folder, saved, expected):
         wanted = [[float(result.replace(",", ".")) for result in results] for results in expected]
         if numbers != wanted:
             sys.exit(f"{workbook}: expected the results as numbers {wanted}, saw {numbers}")
-        window.close()
-        status = program.wait(timeout=TIMEOUT)
-        if status != 0:
-            sys.exit(f"closing after saving: expected status 0, saw {status}")
+        close_program(program, window, "closing after saving")
         return rows
     finally:
         if program.poll() is None:
@@ -270,10 +267,7 @@ def opened_rows(arguments, folder, table):
         save_in_dialog(screen, comparison, "ctrl+o", "Vergleich öffnen", table)
         poll(lambda: len(table_rows(comparison)) > 0, True)
         rows = table_rows(comparison)
-        window.close()
-        status = program.wait(timeout=TIMEOUT)
-        if status != 0:
-            sys.exit(f"closing after opening {table}: expected status 0, saw {status}")
+        close_program(program, window, f"closing after opening {table}")
         return rows
     finally:
         if program.poll() is None:

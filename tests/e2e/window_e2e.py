@@ -111,6 +111,14 @@ def wait_for(what, probe, expected):
         sys.exit(f"{what}: expected {expected!r}, saw {seen!r} after {TIMEOUT} s")
 
 
+def close_program(program, window, what):
+    """Closes the main window; the program must then end with status 0."""
+    window.close()
+    status = program.wait(timeout=TIMEOUT)
+    if status != 0:
+        sys.exit(f"{what}: expected status 0, saw {status}")
+
+
 def selection(name="clipboard"):
     """The selection's text, or None while no program owns it (xclip then exits non-zero):
     right after set_selection the background xclip may not have taken it yet."""
@@ -366,10 +374,7 @@ def run_program(arguments, folder):
         wait_for("the window shrinks to the input state", lambda: within(window.client_size(), INPUT_CLIENT_MAX), True)
         check_nothing_offered(window, screen, 'after "Nochmal !"')
 
-        window.close()
-        status = program.wait(timeout=TIMEOUT)
-        if status != 0:
-            sys.exit(f"the program ended with status {status}, expected 0")
+        close_program(program, window, "closing the window")
     finally:
         if program.poll() is None:
             program.kill()
